@@ -1,0 +1,12 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+class Form;
+class Platform;
+
+// Every window of the program by name, each built fresh from its control table.
+bool hasWindow(std::string_view formName);
+// A new instance of the window in its design-time state, or null for an unknown name.
+std::unique_ptr<Form> createWindow(std::string_view formName, Platform &platform);

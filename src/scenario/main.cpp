@@ -1,0 +1,32 @@
+// geomira-scenario [--gui] FILE...: runs scenario files on the window models,
+// or with --gui on the real widgets.
+#include "modelsession.h"
+#include "runner.h"
+
+#include <cstring>
+#include <iostream>
+#include <memory>
+
+#ifdef GEOMIRA_WITH_WIDGETS
+#include "widgetrunner.h"
+#endif
+
+int main(int argc, char **argv)
+{
+    const bool gui = argc > 1 && std::strcmp(argv[1], "--gui") == 0;
+    const int first = gui ? 2 : 1;
+    if (first >= argc) {
+        std::cerr << "usage: geomira-scenario [--gui] FILE...\n";
+        return 2;
+    }
+    SessionFactory sessions = [] { return std::make_unique<ModelSession>(); };
+    if (gui) {
+#ifdef GEOMIRA_WITH_WIDGETS
+        sessions = widgetSessions(argc, argv);
+#else
+        std::cerr << "geomira-scenario: this build has no Qt, so --gui is not available\n";
+        return 2;
+#endif
+    }
+    return runFiles(argc - first, argv + first, sessions, std::cout);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "modelplatform.h"
+#include "session.h"
+
+class Control;
+class Form;
+
+// A scenario's program run on the window models alone.
+class ModelSession final : public Session {
+public:
+    void menu(std::string_view item) override;
+    void type(std::string_view control, std::string_view chars) override;
+    void key(std::string_view control, int code) override;
+    void paste(std::string_view control, std::string_view text) override;
+    void clear(std::string_view control) override;
+    void click(std::string_view control) override;
+    void mouseMove(std::string_view control) override;
+    void showTab(int page) override;
+    void closeBox() override;
+    void setPrinter(bool on) override;
+    void wait(int milliseconds) override;
+    std::string activeWindow() override;
+    std::string read(std::string_view control, std::string_view property) override;
+    std::vector<std::string> takeEvents() override;
+
+private:
+    // The named control of the active window when the user can reach it.
+    Control *reachable(std::string_view name);
+    Control &find(std::string_view name);
+    void typeCode(Control &box, int code);
+
+    ModelPlatform m_platform;
+};

@@ -1,0 +1,213 @@
+#include "numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+const std::string thirdDigits = "0," + std::string(10000, '3');
+const std::string hugeDigits = std::string(400, '9');
+
+TEST(NumberToText, WritesFifteenDigitsWithDecimalComma)
+{
+    struct Row { const char *name; double value; const char *text; };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Row rows[] = {
+        {"fraction", 2.5, "2,5"},
+        {"integer", 1000, "1000"},
+        {"thousandth", 0.001, "0,001"},
+        {"smallest fixed", 0.0001, "0,0001"},
+        {"largest exponent form below one", 0.00001, "1E-05"},
+        {"product below the fixed limit", 1e-4 * 1.5, "0,00015"},
+        {"negative exponent form", -1.5e-7, "-1,5E-07"},
+        {"one third", 1.0 / 3, "0,333333333333333"},
+        {"two thirds rounds up", 2.0 / 3, "0,666666666666667"},
+        {"binary noise is rounded away", 0.1 + 0.2, "0,3"},
+        {"rounded product", 3 * 3 * 1.0472 * 4, "37,6992"},
+        {"square root of two", std::sqrt(2.0), "1,4142135623731"},
+        {"negative", -3.75, "-3,75"},
+        {"negative zero", -0.0, "0"},
+        {"fourteen nines", 99999999999999, "99999999999999"},
+        {"fifteen digits with a decimal", 99999999999999.9, "99999999999999,9"},
+        {"fifteen digits fixed", 123456789012345, "123456789012345"},
+        {"just below the rounding into exponent form", 999999999999999.4, "999999999999999"},
+        {"rounding up into exponent form", 999999999999999.5, "1E+15"},
+        {"sixteen digits", 1234567890123456, "1,23456789012346E+15"},
+        {"smallest exponent form above one", 1e15, "1E+15"},
+        {"mantissa without decimals", 5e15, "5E+15"},
+        {"three digit exponent", 1e100, "1E+100"},
+        {"largest double", DBL_MAX, "1,79769313486232E+308"},
+        {"smallest denormal", std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
+        {"infinity", inf, "1,#INF"},
+        {"negative infinity", -inf, "-1,#INF"},
+        {"not a number", std::numeric_limits<double>::quiet_NaN(), "-1,#IND"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(numberToText(row.value), row.text);
+    }
+}
+
+TEST(TextToNumber, ReadsItalianTextsToTheNearestDouble)
+{
+    struct Row { const char *name; std::string text; std::optional<double> value; };
+    const Row rows[] = {
+        {"decimal comma", "2,5", 2.5},
+        {"thousands point", "1.000", 1000},
+        {"thousands points and decimals", "1.234.567,5", 1234567.5},
+        {"blanks and tabs around", "  -3,75\t", -3.75},
+        {"plus sign", "+7", 7},
+        {"no integer digits", ",5", 0.5},
+        {"trailing comma", "5,", 5},
+        {"leading zeros", "007", 7},
+        {"exponent with plus", "5E+15", 5e15},
+        {"exponent with minus", "1E-05", 1e-5},
+        {"exponent after decimals", "1,5E+16", 1.5e16},
+        {"lowercase exponent without sign", "2e3", 2000},
+        {"negative zero", "-0", -0.0},
+        {"underflow", "1E-400", 0.0},
+        {"negative underflow", "-1E-400", -0.0},
+        {"seventeen digits tie to even", "9007199254740993", 9007199254740992.0},
+        {"seventeen digits to nearest", "12345678901234567", 12345678901234568.0},
+        {"above half the smallest denormal", "2,5E-324", 4.9406564584124654e-324},
+        {"below half the smallest denormal", "2,4E-324", 0.0},
+        {"largest double in full", "1,7976931348623157E+308", DBL_MAX},
+        {"ten thousand decimals", thirdDigits, 1.0 / 3},
+        {"empty", "", std::nullopt},
+        {"blanks only", "  ", std::nullopt},
+        {"comma only", ",", std::nullopt},
+        {"sign only", "-", std::nullopt},
+        {"leading point", ".5", std::nullopt},
+        {"exponent without mantissa", "E5", std::nullopt},
+        {"exponent without digits", "1E", std::nullopt},
+        {"exponent sign without digits", "1E+", std::nullopt},
+        {"inner blank", "1 2", std::nullopt},
+        {"blank after sign", "- 5", std::nullopt},
+        {"two commas", "1,2,3", std::nullopt},
+        {"point after the comma", "1,5.3", std::nullopt},
+        {"point in the exponent", "1E5.0", std::nullopt},
+        {"letters", "12a", std::nullopt},
+        {"fifteen digits above the largest double", "1,79769313486232E+308", std::nullopt},
+        {"exponent overflow", "1E+400", std::nullopt},
+        {"four hundred digits", hugeDigits, std::nullopt},
+        {"ten thousand digits", "1" + std::string(10000, '0'), std::nullopt},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto value = textToNumber(row.text);
+        ASSERT_EQ(value, row.value);
+        if (value) {
+            EXPECT_EQ(std::signbit(*value), std::signbit(*row.value));
+        }
+    }
+}
+
+TEST(TextToNumber, ReadsBackEveryWrittenNumber)
+{
+    std::vector<double> values = {
+        std::numeric_limits<double>::denorm_min(), DBL_MIN, std::nextafter(DBL_MIN, 0.0),
+        0.1, 1.0 / 3, -2.0 / 3, 1e-5, std::nextafter(1e-5, 0.0), std::nextafter(1e-5, 1.0),
+        1e15, std::nextafter(1e15, 0.0), std::nextafter(1e15, 2e15), 9007199254740993.0,
+        1.79769313486231e308, -123456.789012345678,
+    };
+    for (int power = -323; power <= 308; ++power)
+        values.push_back(std::pow(10.0, power));
+    for (const double value : values) {
+        const std::string text = numberToText(value);
+        SCOPED_TRACE(text);
+        const auto read = textToNumber(text);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(numberToText(*read), text);
+    }
+}
+
+TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
+{
+    struct Row { const char *name; std::string text; double value; };
+    const Row rows[] = {
+        {"empty", "", 0},
+        {"integer", "125", 125},
+        {"comma ends the number", "12,5", 12},
+        {"negative before a comma", "-3,7", -3},
+        {"plus sign", "+5", 5},
+        {"exponent", "1E+15", 1e15},
+        {"comma before an exponent", "1,5E+16", 1},
+        {"D exponent", "1D3", 1000},
+        {"lowercase d exponent", "1d-2", 0.01},
+        {"exponent without digits", "1E", 1},
+        {"exponent sign without digits", "1E+", 1},
+        {"leading point", ".5", 0.5},
+        {"no digits", "abc", 0},
+        {"letters after the number", "12abc", 12},
+        {"second point", "1.5.3", 1.5},
+        {"inner blanks", " 1 2 3", 123},
+        {"tabs and line feeds", "\t-\n4\r2", -42},
+        {"exponent overflow", "1E+400", HUGE_VAL},
+        {"four hundred digits", "-" + hugeDigits, -HUGE_VAL},
+        {"underflow", "1E-400", 0},
+        {"ten thousand decimals", "0." + std::string(10000, '3'), 1.0 / 3},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(leadingNumber(row.text), row.value);
+    }
+}
+
+TEST(NumberReaders, ReadTheSameTextsDifferently)
+{
+    struct Row { const char *text; std::optional<double> italian; double leading; };
+    const Row rows[] = {
+        {"1,5", 1.5, 1},
+        {"1.5", 15, 1.5},
+        {"1.000", 1000, 1},
+        {"-3,7", -3.7, -3},
+        {"1,5E+16", 1.5e16, 1},
+        {"1E+3", 1000, 1000},
+        {" 1 2", std::nullopt, 12},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(textToNumber(row.text), row.italian);
+        EXPECT_EQ(leadingNumber(row.text), row.leading);
+    }
+}
+
+TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
+{
+    struct Row { const char *name; const char *text; std::optional<double> value; };
+    const Row rows[] = {
+        {"fraction", "2,5", 2.5},
+        {"thousands point", "1.000,1234", 1000.1234},
+        {"exponent", "1E+3", 1000},
+        {"exponent after decimals", "1,23456E+2", 123.456},
+        {"half rounds down to even zero", "0,00005", 0},
+        {"half rounds up to even", "0,00015", 0.0002},
+        {"half rounds down to even", "0,00025", 0.0002},
+        {"above half rounds up", "0,000250001", 0.0003},
+        {"negative half", "-0,00015", -0.0002},
+        {"rounding carries into the integer", "0,99995", 1},
+        {"largest integer", "922337203685477", 922337203685477.0},
+        {"integer above the range", "922337203685478", std::nullopt},
+        {"largest value", "922337203685477,5807", 922337203685477.5807},
+        {"rounds down to the largest value", "922337203685477,58074", 922337203685477.5807},
+        {"half rounds up out of the range", "922337203685477,58075", std::nullopt},
+        {"above the range", "922337203685477,5808", std::nullopt},
+        {"smallest value", "-922337203685477,5808", -922337203685477.5808},
+        {"below the range", "-922337203685477,5809", std::nullopt},
+        {"twenty digits", "99999999999999999999", std::nullopt},
+        {"underflow", "1E-400", 0},
+        {"exponent overflow", "1E+400", std::nullopt},
+        {"unreadable", "1.5,3,", std::nullopt},
+        {"empty", "", std::nullopt},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(fixedPointNumber(row.text), row.value);
+    }
+}
+} // namespace
