@@ -33,6 +33,14 @@ Factory factory(std::string_view formName)
 }
 } // namespace
 
+std::vector<std::string_view> windowNames()
+{
+    std::vector<std::string_view> names;
+    for (const auto &window : windows)
+        names.push_back(window.first);
+    return names;
+}
+
 bool hasWindow(std::string_view formName)
 {
     return factory(formName) != nullptr;

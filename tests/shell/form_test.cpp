@@ -1,0 +1,147 @@
+#include "form.h"
+#include "recordingplatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+// A window whose handlers write down the order in which they run.
+class Probe final : public Form {
+public:
+    explicit Probe(Platform &platform)
+        : Form(platform, {.name = "frmProbe", .caption = "Probe", .clientWidth = 1500, .clientHeight = 3000},
+               {
+                   textBox("txtA"),
+                   label("lblB", ""),
+                   button("cmdGo", "Go"),
+                   frame("Frame1", "F"),
+                   button("cmdInFrame", "In").in("Frame1"),
+                   tabControl("Tabs", {"one", "two"}),
+                   button("cmdPage1", "P").in("Tabs", 1),
+                   label("lblTop", "").at(0, 1500, 10, 10),
+               })
+    {
+        on("txtA", Event::Change, [this] {
+            order.push_back("txtA_Change " + txtA.text());
+            lblB.setText("from A");
+            order.push_back("txtA_Change done");
+        });
+        on("lblB", Event::Change, [this] { order.push_back("lblB_Change " + lblB.text()); });
+        on("cmdGo", Event::Click, [this] {
+            txtA.setText("");
+            txtA.setText("");
+        });
+        onKeyPress("txtA", [](int &code) { code = code == 'x' ? 0 : code; });
+    }
+    void scale(int height) { setScale(height, false); }
+
+    std::vector<std::string> order;
+    Control &txtA = control("txtA");
+    Control &lblB = control("lblB");
+};
+} // namespace
+
+TEST(Form, ChangeRunsInsideTheSetterBeforeTheNextStatement)
+{
+    RecordingPlatform platform;
+    Probe form(platform);
+    form.txtA.setText("7");
+    EXPECT_EQ(form.order,
+              (std::vector<std::string>{"txtA_Change 7", "lblB_Change from A", "txtA_Change done"}));
+}
+
+TEST(Form, EveryAssignmentRunsChangeEvenWhenEmptyOrUnchanged)
+{
+    RecordingPlatform platform;
+    Probe form(platform);
+    form.click(*form.find("cmdGo"));
+    EXPECT_EQ(form.order.size(), 6u);
+    EXPECT_EQ(form.order[0], "txtA_Change ");
+    EXPECT_EQ(form.order[3], "txtA_Change ");
+}
+
+TEST(Form, UserEditRunsChangeOnlyWhenTheTextChanges)
+{
+    RecordingPlatform platform;
+    Probe form(platform);
+    form.edit(form.txtA, "");
+    EXPECT_TRUE(form.order.empty());
+    form.edit(form.txtA, "12");
+    form.edit(form.txtA, "12");
+    EXPECT_EQ(form.order.size(), 3u);
+}
+
+TEST(Form, ObserversHearEachChangeInOrderAndCanLeave)
+{
+    RecordingPlatform platform;
+    Probe form(platform);
+    std::vector<std::string> heard;
+    const int id = form.observe([&](const Control &c, Property p) {
+        heard.push_back(c.name() + (p == Property::Text ? " text" : " other"));
+    });
+    form.txtA.setText("1");
+    form.lblB.setVisible(false);
+    EXPECT_EQ(heard, (std::vector<std::string>{"txtA text", "lblB text", "lblB other"}));
+    form.unobserve(id);
+    form.lblB.setVisible(true);
+    EXPECT_EQ(heard.size(), 3u);
+}
+
+TEST(Form, KeyPressHandlerDecidesWhatIsInserted)
+{
+    RecordingPlatform platform;
+    Probe form(platform);
+    EXPECT_EQ(form.keyPress(form.txtA, 'x'), 0);
+    EXPECT_EQ(form.keyPress(form.txtA, '5'), '5');
+    EXPECT_EQ(form.keyPress(form.lblB, 'x'), 'x'); // no handler: the key passes unchanged
+}
+
+TEST(Form, ReachableThroughContainersAndTabPages)
+{
+    RecordingPlatform platform;
+    Probe form(platform);
+    Control &inFrame = *form.find("cmdInFrame");
+    Control &onPage1 = *form.find("cmdPage1");
+    EXPECT_TRUE(form.isReachable(inFrame));
+    form.find("Frame1")->setEnabled(false);
+    EXPECT_FALSE(form.isReachable(inFrame));
+    EXPECT_FALSE(form.isReachable(onPage1)); // page 0 is shown
+    form.showPage(*form.find("Tabs"), 1);
+    EXPECT_TRUE(form.isReachable(onPage1));
+    form.find("Tabs")->setVisible(false);
+    EXPECT_FALSE(form.isReachable(onPage1));
+}
+
+TEST(Form, TopFollowsTheWindowScale)
+{
+    RecordingPlatform platform;
+    Probe form(platform);
+    Control &top = *form.find("lblTop");
+    EXPECT_EQ(top.top(), 1500);
+    form.scale(256);
+    EXPECT_EQ(top.top(), 128);
+    top.setTop(150);
+    EXPECT_EQ(top.topTwips(), 1758); // 150 of 256 units of a 3000-twip client area
+    EXPECT_EQ(top.top(), 150);
+    EXPECT_EQ(form.find("cmdInFrame")->top(), 0); // inside a frame the scale is twips
+}
+
+namespace {
+// A window whose handlers name a control that its table lacks.
+class Misbound final : public Form {
+public:
+    explicit Misbound(Platform &platform)
+        : Form(platform, {.name = "frmMisbound", .caption = ""}, {label("Label1", "")})
+    {
+    }
+    Control &Label2 = control("Label2");
+};
+} // namespace
+
+TEST(Form, BindingAMissingControlFailsWhenTheWindowIsBuilt)
+{
+    RecordingPlatform platform;
+    EXPECT_THROW(Misbound{platform}, std::logic_error);
+}
