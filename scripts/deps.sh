@@ -1,0 +1,24 @@
+# Sourced by run.sh and test.sh: makes sure Debian's packages are there.
+# needs PACKAGE...: installs what is missing when run as root, otherwise
+# prints the apt-get line to run and stops.
+needs() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing ${missing[*]} from Debian's packages..."
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || {
+            echo "error: could not install ${missing[*]} with apt-get." >&2
+            exit 1
+        }
+    else
+        echo "Geomira needs these Debian packages first; run as root:" >&2
+        echo "  apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-comic-neue)

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds Geomira and runs every test: the core alone without Qt, then the
+# whole program (GoogleTest, Qt Test, and the scenario files on the models
+# and on the real widgets, offscreen).
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/deps.sh
+needs "${BUILD_PACKAGES[@]}" libgtest-dev
+
+jobs=$(nproc)
+
+echo "== The core alone, without Qt"
+cmake -S . -B build/core -G Ninja -DGEOMIRA_CORE_ONLY=ON >/dev/null
+cmake --build build/core -j "$jobs"
+ctest --test-dir build/core -j "$jobs" --output-on-failure
+
+echo "== The whole program"
+cmake -S . -B build/full -G Ninja >/dev/null
+cmake --build build/full -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build/full -j "$jobs" --output-on-failure
