@@ -47,7 +47,7 @@ private:
 
 using Log = std::vector<std::string>;
 
-TEST(ChangeOrder, TriangleShowsItsHatchingAndBeepsBeforeTheCmResult)
+TEST(PlaneChangeOrder, TriangleShowsItsHatchingAndBeepsBeforeTheCmResult)
 {
     PlaneWindow window("frmTri");
     window.type("Text1", "7");
@@ -58,7 +58,7 @@ TEST(ChangeOrder, TriangleShowsItsHatchingAndBeepsBeforeTheCmResult)
                                "Label3 \"0,21217\""}));
 }
 
-TEST(ChangeOrder, CircleFillsAndEnablesBeforeItsResultsAndBeepsOnce)
+TEST(PlaneChangeOrder, CircleFillsAndEnablesBeforeItsResultsAndBeepsOnce)
 {
     PlaneWindow window("frmTri");
     window.type("Text3", "7");
@@ -70,7 +70,7 @@ TEST(ChangeOrder, CircleFillsAndEnablesBeforeItsResultsAndBeepsOnce)
     EXPECT_EQ(log.take(), (Log{"Label13 \"2,198\"", "beep"}));
 }
 
-TEST(ChangeOrder, SquareFillsAfterItsAreaAndBeepsLast)
+TEST(PlaneChangeOrder, SquareFillsAfterItsAreaAndBeepsLast)
 {
     PlaneWindow window("frmQua");
     window.type("Text1", "7");
@@ -79,7 +79,7 @@ TEST(ChangeOrder, SquareFillsAfterItsAreaAndBeepsLast)
     EXPECT_EQ(log.take(), (Log{"Label2 \"49\"", "Shape1 hatched", "Label3 \"0,49\"", "Label13 \"9,8994\"", "beep"}));
 }
 
-TEST(ChangeOrder, RectangleBeepsBeforeItsDiagonal)
+TEST(PlaneChangeOrder, RectangleBeepsBeforeItsDiagonal)
 {
     PlaneWindow window("frmQua");
     window.type("Text2", "10");
@@ -90,7 +90,7 @@ TEST(ChangeOrder, RectangleBeepsBeforeItsDiagonal)
                                "Label12 \"22,3606797749979\""}));
 }
 
-TEST(ChangeOrder, TrapezoidWritesTwiceTheAreaThenHatchesAndBeepsBeforeTheCmResult)
+TEST(PlaneChangeOrder, TrapezoidWritesTwiceTheAreaThenHatchesAndBeepsBeforeTheCmResult)
 {
     PlaneWindow window("frmTrap");
     for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5"})
@@ -102,7 +102,7 @@ TEST(ChangeOrder, TrapezoidWritesTwiceTheAreaThenHatchesAndBeepsBeforeTheCmResul
                                "beep", "Label7 \"0,02\""}));
 }
 
-TEST(ChangeOrder, TrapezoidResetShowsTheHatchingThroughTheResultThenHidesIt)
+TEST(PlaneChangeOrder, TrapezoidResetShowsTheHatchingThroughTheResultThenHidesIt)
 {
     PlaneWindow window("frmTrap");
     ChangeLog log(window);

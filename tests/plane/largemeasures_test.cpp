@@ -51,7 +51,7 @@ std::string trapezoidArea(const Trapezoid &row)
     return window.text("Label8");
 }
 
-TEST(LargeMeasures, SquaresBelowTenToTheFifteenthGiveTheSameDiagonalEitherWay)
+TEST(PlaneLargeMeasures, SquaresBelowTenToTheFifteenthGiveTheSameDiagonalEitherWay)
 {
     const Rectangle rows[] = {
         {"small sides", 13, 29},
@@ -65,7 +65,7 @@ TEST(LargeMeasures, SquaresBelowTenToTheFifteenthGiveTheSameDiagonalEitherWay)
     }
 }
 
-TEST(LargeMeasures, SquaresFromTenToTheFifteenthKeepTheirValue)
+TEST(PlaneLargeMeasures, SquaresFromTenToTheFifteenthKeepTheirValue)
 {
     const Rectangle rows[] = {
         {"smallest square from 10^15", 31622777, 1},
@@ -81,7 +81,7 @@ TEST(LargeMeasures, SquaresFromTenToTheFifteenthKeepTheirValue)
     }
 }
 
-TEST(LargeMeasures, ProductsBelowTenToTheFifteenthGiveTheSameAreaEitherWay)
+TEST(PlaneLargeMeasures, ProductsBelowTenToTheFifteenthGiveTheSameAreaEitherWay)
 {
     const Trapezoid rows[] = {
         {"small measures", 47, 23, 61, 19, 13},
@@ -94,7 +94,7 @@ TEST(LargeMeasures, ProductsBelowTenToTheFifteenthGiveTheSameAreaEitherWay)
     }
 }
 
-TEST(LargeMeasures, ProductsFromTenToTheFifteenthKeepTheirValue)
+TEST(PlaneLargeMeasures, ProductsFromTenToTheFifteenthKeepTheirValue)
 {
     const Trapezoid rows[] = {
         {"Hc of 1,6E+15", 40000000, 1, 0, 1, 40000000},
