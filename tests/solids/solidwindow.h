@@ -56,8 +56,12 @@ private:
         case Property::FillStyle:
             m_entries.push_back(name + (control.fillStyle() == FillStyle::Cross ? " hatched" : " unfilled"));
             break;
-        case Property::BorderColor: m_entries.push_back(name + (control.borderColor() == 0xFF ? " red" : " teal")); break;
-        case Property::BorderWidth: m_entries.push_back(name + " width " + std::to_string(control.borderWidth())); break;
+        case Property::BorderColor:
+            m_entries.push_back(name + (control.borderColor() == colors::red ? " red" : " teal"));
+            break;
+        case Property::BorderWidth:
+            m_entries.push_back(name + " width " + std::to_string(control.borderWidth()));
+            break;
         default: m_entries.push_back(name + " changed");
         }
     }
