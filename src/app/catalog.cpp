@@ -1,8 +1,17 @@
 #include "catalog.h"
 
 #include "frmchiude.h"
+#include "frmcilindro.h"
+#include "frmcono.h"
+#include "frmformule.h"
+#include "frmfori.h"
 #include "frmgeomira.h"
 #include "frmio.h"
+#include "frmqua.h"
+#include "frmrad.h"
+#include "frmsfera.h"
+#include "frmtrap.h"
+#include "frmtri.h"
 
 #include <array>
 #include <utility>
@@ -21,6 +30,15 @@ constexpr std::array windows{
     std::pair<std::string_view, Factory>{"frmGeomira", &make<FrmGeomira>},
     std::pair<std::string_view, Factory>{"frmIo", &make<FrmIo>},
     std::pair<std::string_view, Factory>{"frmChiude", &make<FrmChiude>},
+    std::pair<std::string_view, Factory>{"frmFormule", &make<FrmFormule>},
+    std::pair<std::string_view, Factory>{"frmCono", &make<FrmCono>},
+    std::pair<std::string_view, Factory>{"frmCilindro", &make<FrmCilindro>},
+    std::pair<std::string_view, Factory>{"frmSfera", &make<FrmSfera>},
+    std::pair<std::string_view, Factory>{"frmTri", &make<FrmTri>},
+    std::pair<std::string_view, Factory>{"frmQua", &make<FrmQua>},
+    std::pair<std::string_view, Factory>{"frmTrap", &make<FrmTrap>},
+    std::pair<std::string_view, Factory>{"frmRad", &make<FrmRad>},
+    std::pair<std::string_view, Factory>{"frmFori", &make<FrmFori>},
 };
 
 Factory factory(std::string_view formName)
