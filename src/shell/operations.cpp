@@ -41,3 +41,11 @@ std::optional<std::string> resultText(Platform &platform, double value)
     platform.showMessage(tooBigPrompt, appTitle);
     return std::nullopt;
 }
+
+std::optional<std::string> centimetres(Platform &platform, const Control &mmLabel, double divisor)
+{
+    const std::optional<double> shown = textToNumber(mmLabel.text());
+    if (!shown)
+        return std::nullopt;
+    return resultText(platform, *shown / divisor);
+}

@@ -28,3 +28,8 @@ std::optional<double> readBox(Platform &platform, const Control &box, std::strin
 // would not read back as a number, shows "Numero troppo grande!" and gives
 // nothing, so that the handler stops before it has changed anything.
 std::optional<std::string> resultText(Platform &platform, double value);
+
+// A centimetre result from the millimetre result as shown: the label's text
+// read back and divided by 10, 100 or 1000, so that it carries the 15-digit
+// form of the displayed value. Nothing while the label shows no number.
+std::optional<std::string> centimetres(Platform &platform, const Control &mmLabel, double divisor);

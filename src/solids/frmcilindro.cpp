@@ -112,16 +112,10 @@ void FrmCilindro::cmdCalcola_Click()
     platform().beep();
 }
 
-// The cm³ come from the volume as shown, not from the unrounded product.
 void FrmCilindro::cmdCen_Click()
 {
-    const std::optional<double> volume = textToNumber(lbl1.text());
-    if (!volume)
-        return; // the button is enabled only once a volume is shown
-    const std::optional<std::string> cm = resultText(platform(), *volume / 1000);
-    if (!cm)
-        return;
-    lblCen.setText(*cm);
+    if (const std::optional<std::string> cm = centimetres(platform(), lbl1, 1000))
+        lblCen.setText(*cm);
 }
 
 // 2 x pi x r x (r + h) / 100. Radius and height are taken together from the

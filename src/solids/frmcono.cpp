@@ -117,16 +117,10 @@ void FrmCono::cmdCalc_Click()
     platform().beep();
 }
 
-// The cm³ come from the volume as shown, not from the unrounded product.
 void FrmCono::cmdCm_Click()
 {
-    const std::optional<double> volume = textToNumber(lblVcono.text());
-    if (!volume)
-        return; // no volume shown: Reset disables the button anyway
-    const std::optional<std::string> cm = resultText(platform(), *volume / 1000);
-    if (!cm)
-        return;
-    lblCm.setText(*cm);
+    if (const std::optional<std::string> cm = centimetres(platform(), lblVcono, 1000))
+        lblCm.setText(*cm);
 }
 
 void FrmCono::cmdCalm_Click()
@@ -147,13 +141,8 @@ void FrmCono::cmdCalm_Click()
 
 void FrmCono::cmdCent_Click()
 {
-    const std::optional<double> surface = textToNumber(lblSm.text());
-    if (!surface)
-        return; // the button is enabled only once a surface is shown
-    const std::optional<std::string> cm = resultText(platform(), *surface / 100);
-    if (!cm)
-        return;
-    lblCentt.setText(*cm);
+    if (const std::optional<std::string> cm = centimetres(platform(), lblSm, 100))
+        lblCentt.setText(*cm);
 }
 
 void FrmCono::cmdL_Click()

@@ -92,16 +92,10 @@ void FrmSfera::Command2_Click()
     Label2.setText(*volume);
 }
 
-// The cm³ come from the volume as shown, not from the unrounded product.
 void FrmSfera::Command1_Click()
 {
-    const std::optional<double> volume = textToNumber(Label2.text());
-    if (!volume)
-        return; // the button is enabled only once a volume is shown
-    const std::optional<std::string> cm = resultText(platform(), *volume / 1000);
-    if (!cm)
-        return;
-    Label3.setText(*cm);
+    if (const std::optional<std::string> cm = centimetres(platform(), Label2, 1000))
+        Label3.setText(*cm);
 }
 
 // pi x d² in mm², and the cm² from the mm² text as it will be shown.
