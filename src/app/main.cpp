@@ -1,0 +1,26 @@
+// Geomira: the main window, and from its menu every other window.
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QtGlobal>
+
+#include <iostream>
+
+int main(int argc, char **argv)
+{
+    // Without a display Qt would abort with a message about plugins; say what is missing instead.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        std::cerr << "Geomira needs a graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set. "
+                     "On a machine without one, try xvfb-run geomira\n";
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // The program ends when its windows say so: the main window goes before the greeting comes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
+    platform.start("frmGeomira");
+    return QApplication::exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "qtplatform.h"
+#include "session.h"
+
+#include <string>
+#include <vector>
+
+class FormWidget;
+class QWidget;
+
+// A scenario's program on the real windows: steps become key and mouse events
+// on the widgets, message boxes are read and answered with OK, and checks read
+// the widgets rather than the models.
+class GuiSession final : public Session {
+public:
+    GuiSession();
+    ~GuiSession() override;
+
+    void menu(std::string_view item) override;
+    void type(std::string_view control, std::string_view chars) override;
+    void key(std::string_view control, int code) override;
+    void paste(std::string_view control, std::string_view text) override;
+    void clear(std::string_view control) override;
+    void click(std::string_view control) override;
+    void mouseMove(std::string_view control) override;
+    void showTab(int page) override;
+    void closeBox() override;
+    void setPrinter(bool on) override;
+    void wait(int milliseconds) override;
+    std::string activeWindow() override;
+    std::string read(std::string_view control, std::string_view property) override;
+    std::string showColor(std::string_view canonical) override;
+    std::vector<std::string> takeEvents() override;
+
+private:
+    FormWidget &window() const;
+    // The control's widget in the active window, found by its object name.
+    QWidget *find(std::string_view control) const;
+    // The same, when the user can reach it now; null otherwise.
+    QWidget *reachable(std::string_view control) const;
+    void typeCode(std::string_view control, int code);
+    std::string readWidget(std::string_view control, std::string_view property) const;
+
+    QtPlatform m_platform;
+    std::vector<std::string> m_events;
+};

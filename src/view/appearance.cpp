@@ -1,0 +1,81 @@
+#include "appearance.h"
+
+#include <QGuiApplication>
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+QColor toQColor(Color color)
+{
+    if (!colors::isSystem(color))
+        return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    const QPalette palette = QGuiApplication::palette();
+    switch (color & 0xFF) {
+    case 0x18: return palette.color(QPalette::ToolTipBase);
+    case 0x0F: return palette.color(QPalette::Button);
+    case 0x09: return palette.color(QPalette::HighlightedText);
+    case 0x08: return palette.color(QPalette::WindowText);
+    case 0x12: return palette.color(QPalette::ButtonText);
+    case 0x05: return palette.color(QPalette::Base);
+    default: return palette.color(QPalette::Window);
+    }
+}
+
+Color fromQColor(const QColor &color)
+{
+    return static_cast<Color>(color.red()) | static_cast<Color>(color.green()) << 8
+        | static_cast<Color>(color.blue()) << 16;
+}
+
+QFont toQFont(const Font &font)
+{
+    // Faces of the windows' design and their metric-compatible free counterparts.
+    static constexpr std::array<std::pair<std::string_view, const char *>, 6> faces{{
+        {"Times New Roman", "Liberation Serif"},
+        {"MS Serif", "Liberation Serif"},
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},
+        {"Comic Sans MS", "Comic Neue"},
+        {"Courier New", "Liberation Mono"},
+    }};
+    QString family = QString::fromStdString(font.face);
+    for (const auto &[face, installed] : faces) {
+        if (face == font.face)
+            family = QString::fromLatin1(installed);
+    }
+    QFont result(family);
+    result.setPointSizeF(font.points);
+    result.setBold(font.bold);
+    result.setItalic(font.italic);
+    result.setUnderline(font.underline);
+    return result;
+}
+
+Qt::PenStyle toPenStyle(LineStyle style)
+{
+    switch (style) {
+    case LineStyle::Dot: return Qt::DotLine;
+    case LineStyle::DashDot: return Qt::DashDotLine;
+    case LineStyle::Solid: break;
+    }
+    return Qt::SolidLine;
+}
+
+QPalette::ColorRole foreRole(Kind kind)
+{
+    switch (kind) {
+    case Kind::TextBox: return QPalette::Text;
+    case Kind::CommandButton: return QPalette::ButtonText;
+    default: return QPalette::WindowText;
+    }
+}
+
+QPalette::ColorRole backRole(Kind kind)
+{
+    switch (kind) {
+    case Kind::TextBox: return QPalette::Base;
+    case Kind::CommandButton: return QPalette::Button;
+    default: return QPalette::Window;
+    }
+}

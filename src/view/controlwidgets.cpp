@@ -1,0 +1,236 @@
+#include "controlwidgets.h"
+
+#include "appearance.h"
+#include "form.h"
+#include "framewidget.h"
+#include "imagewidget.h"
+#include "labelwidget.h"
+#include "linewidget.h"
+#include "shapewidget.h"
+#include "tabcontrolwidget.h"
+#include "textboxfilter.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QString qText(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString toWidgetLines(const std::string &text)
+{
+    return qText(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// A caption as read aloud: the access key's '&' goes, a doubled one stays single.
+QString withoutAccessKey(const std::string &caption)
+{
+    const QString text = qText(caption);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size())
+            break;
+        plain += text[i];
+    }
+    return plain;
+}
+
+Qt::Alignment horizontal(Align alignment)
+{
+    switch (alignment) {
+    case Align::Right: return Qt::AlignRight;
+    case Align::Center: return Qt::AlignHCenter;
+    case Align::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+// What prompts for a box: the nearest captioned label above it or to its left
+// in the same container, else its tooltip, else its name.
+QString promptOf(const Form &form, const Control &box)
+{
+    const Control *nearest = nullptr;
+    int nearestDistance = 0;
+    for (const auto &item : form.controls()) {
+        const Control &label = *item;
+        if (label.kind() != Kind::Label || label.text().empty() || label.container() != box.container()
+            || label.page() != box.page())
+            continue;
+        const int right = label.left() + label.width();
+        const int bottom = label.topTwips() + label.height();
+        const bool beforeBox = label.topTwips() < box.topTwips() + box.height() && label.left() < box.left() + box.width();
+        if (!beforeBox || (label.topTwips() > box.topTwips() && right > box.left()))
+            continue;
+        const int distance = std::max(0, box.left() - right) + std::max(0, box.topTwips() - bottom);
+        if (!nearest || distance < nearestDistance) {
+            nearest = &label;
+            nearestDistance = distance;
+        }
+    }
+    if (nearest)
+        return withoutAccessKey(nearest->text());
+    return qText(box.toolTip().empty() ? box.name() : box.toolTip());
+}
+} // namespace
+
+int twipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+std::string toModelLines(QString plainText)
+{
+    return plainText.replace(QLatin1Char('\n'), QLatin1String("\r\n")).toStdString();
+}
+
+QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
+{
+    const QFont font = toQFont(control.fontSpec());
+    switch (control.kind()) {
+    case Kind::Label: {
+        auto *label = new LabelWidget(container);
+        label->setAlignment(Qt::AlignTop | horizontal(control.alignment()));
+        label->setFont(font);
+        return label;
+    }
+    case Kind::TextBox: {
+        QWidget *box = nullptr;
+        if (control.isMultiLine()) {
+            auto *area = new QTextEdit(container);
+            area->setAcceptRichText(false);
+            area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            area->setVerticalScrollBarPolicy(control.hasScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            area->setFrameShape(control.hasBorder() ? QFrame::StyledPanel : QFrame::NoFrame);
+            area->setReadOnly(control.isLocked());
+            area->setFont(font);
+            QTextOption option = area->document()->defaultTextOption();
+            option.setAlignment(horizontal(control.alignment()));
+            area->document()->setDefaultTextOption(option);
+            box = area;
+        } else {
+            auto *line = new QLineEdit(container);
+            line->setFrame(control.hasBorder());
+            line->setReadOnly(control.isLocked());
+            line->setAlignment(Qt::AlignTop | horizontal(control.alignment()));
+            line->setFont(font);
+            box = line;
+        }
+        box->installEventFilter(new TextBoxFilter(form, control, box));
+        box->setAccessibleName(promptOf(form, control));
+        return box;
+    }
+    case Kind::CommandButton: {
+        auto *button = new QPushButton(container);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setFont(font);
+        return button;
+    }
+    case Kind::Frame: {
+        auto *frame = new FrameWidget(container);
+        frame->setFont(font);
+        return frame;
+    }
+    case Kind::Line:
+        return new LineWidget(container);
+    case Kind::Shape:
+        return new ShapeWidget(control.shapeKind(), container);
+    case Kind::Image:
+        return new ImageWidget(qText(control.pictureId()), container);
+    case Kind::TabControl:
+    case Kind::Timer:
+    case Kind::Menu:
+        break;
+    }
+    QStringList captions;
+    for (const std::string &caption : control.pageCaptions())
+        captions << qText(caption);
+    auto *tabs = new TabControlWidget(captions, container);
+    tabs->setAutoFillBackground(true);
+    return tabs;
+}
+
+void showText(const Control &control, QWidget *widget)
+{
+    const QString text = qText(control.text());
+    switch (control.kind()) {
+    case Kind::Label:
+        static_cast<QLabel *>(widget)->setText(text);
+        widget->setAccessibleName(withoutAccessKey(control.text()));
+        break;
+    case Kind::CommandButton:
+        static_cast<QPushButton *>(widget)->setText(text);
+        widget->setAccessibleName(withoutAccessKey(control.text()));
+        break;
+    case Kind::Frame:
+        static_cast<QGroupBox *>(widget)->setTitle(text);
+        widget->setAccessibleName(withoutAccessKey(control.text()));
+        break;
+    case Kind::TextBox:
+        // Only the user's edits go back to the model, never this echo of its own change.
+        if (auto *area = qobject_cast<QTextEdit *>(widget)) {
+            const QString lines = toWidgetLines(control.text());
+            if (area->toPlainText() != lines) {
+                const QSignalBlocker blocker(area);
+                area->setPlainText(lines);
+            }
+        } else if (auto *line = static_cast<QLineEdit *>(widget); line->text() != text) {
+            const QSignalBlocker blocker(line);
+            line->setText(text);
+        }
+        break;
+    default:
+        widget->setAccessibleName(qText(control.name()));
+        break;
+    }
+}
+
+void showLook(const Control &control, QWidget *widget)
+{
+    switch (control.kind()) {
+    case Kind::Line:
+        static_cast<LineWidget *>(widget)->setPen(toQColor(control.borderColor()), control.borderWidth(),
+                                                  control.borderStyle());
+        break;
+    case Kind::Shape: {
+        auto *shape = static_cast<ShapeWidget *>(widget);
+        shape->setBorder(toQColor(control.borderColor()), control.borderWidth(), control.borderStyle());
+        shape->setFill(control.fillStyle(), toQColor(control.fillColor()));
+        break;
+    }
+    case Kind::Image:
+        break;
+    default: {
+        QPalette colors = widget->palette();
+        colors.setColor(foreRole(control.kind()), toQColor(control.foreColor()));
+        // A plain button keeps the system's face; only a graphical one shows its colour.
+        if (control.kind() != Kind::CommandButton || control.isGraphical())
+            colors.setColor(backRole(control.kind()), toQColor(control.backColor()));
+        widget->setPalette(colors);
+        if (control.kind() == Kind::Label)
+            widget->setAutoFillBackground(control.isOpaque());
+        break;
+    }
+    }
+}
+
+void placeWidget(const Control &control, QWidget *widget, QPoint offset)
+{
+    const QPoint origin = offset + QPoint(twipsToPixels(control.left()), twipsToPixels(control.topTwips()));
+    if (auto *line = qobject_cast<LineWidget *>(widget)) {
+        const QPoint shift = origin - QPoint(twipsToPixels(std::min(control.x1(), control.x2())),
+                                             twipsToPixels(std::min(control.y1(), control.y2())));
+        line->setEnds(QPoint(twipsToPixels(control.x1()), twipsToPixels(control.y1())) + shift,
+                      QPoint(twipsToPixels(control.x2()), twipsToPixels(control.y2())) + shift);
+        return;
+    }
+    widget->setGeometry(QRect(origin, QSize(twipsToPixels(control.width()), twipsToPixels(control.height()))));
+}

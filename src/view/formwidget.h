@@ -1,0 +1,71 @@
+#pragma once
+
+#include "form.h"
+
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QAction;
+class QMenuBar;
+class QTimer;
+
+// A window built from any form's control table. It mirrors every property
+// change of the model onto the widget at once, and passes the user's clicks,
+// edits, keys and mouse moves to the model. Title-bar closing asks the model.
+class FormWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWidget(std::unique_ptr<Form> form);
+    ~FormWidget() override;
+
+    Form &form() const { return *m_form; }
+    // The widget of a control by name; null for menu items, timers and unknown names.
+    QWidget *controlWidget(std::string_view name) const;
+    QAction *menuAction(std::string_view name) const;
+    QTimer *timer(std::string_view name) const;
+    // The client area in the window's pixels: all of it but the menu bar.
+    QRect clientRect() const;
+    // An image of the client area, as the window draws it.
+    QPixmap grabClient();
+    // The platform unloads the window: it closes for good and goes away later,
+    // since one of its handlers may still be running.
+    void unload();
+
+signals:
+    void unloaded();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void createMenu();
+    void createControls();
+    void connectInput(Control &control, QWidget *widget);
+    void stackWindowedControls();
+    void orderTabStops();
+    void setUpWindow();
+
+    QWidget *containerOf(const Control &control) const;
+    void mirror(const Control &control, Property property);
+    void mirrorMenu(const Control &control, Property property);
+    void mirrorTimer(const Control &control);
+
+    std::unique_ptr<Form> m_form;
+    QMenuBar *m_menuBar = nullptr;
+    std::map<std::string, QWidget *, std::less<>> m_widgets;
+    std::map<std::string, QAction *, std::less<>> m_actions;
+    std::map<std::string, QTimer *, std::less<>> m_timers;
+    // The widgets that receive a control's mouse moves and keys (a text area's viewport, say).
+    std::map<const QObject *, Control *> m_inputOf;
+    int m_observer = -1;
+    bool m_unloading = false;
+};

@@ -1,0 +1,77 @@
+#include "imagewidget.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <utility>
+
+namespace {
+// The author's emblem: a compass drawing its circle over a set square,
+// navy, blue and yellow, on a 150 by 150 grid.
+void paintPortrait(QPainter &painter)
+{
+    const QColor navy(0, 0, 96);
+    const QColor blue(40, 90, 200);
+    const QColor yellow(250, 210, 40);
+    const QColor steel(220, 226, 240);
+
+    painter.fillRect(QRectF(0, 0, 150, 150), navy);
+    QRadialGradient glow(QPointF(75, 82), 62);
+    glow.setColorAt(0, blue.lighter(130));
+    glow.setColorAt(1, blue.darker(160));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glow);
+    painter.drawEllipse(QPointF(75, 82), 58, 58);
+
+    // The circle the compass is drawing, still open where the pencil is.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(yellow, 2, Qt::DashLine, Qt::RoundCap));
+    painter.drawArc(QRectF(27, 34, 96, 96), 200 * 16, 300 * 16);
+
+    // The set square, with its hollow centre.
+    QPainterPath square;
+    square.addPolygon(QPolygonF{QPointF(22, 128), QPointF(128, 128), QPointF(22, 40), QPointF(22, 128)});
+    QPainterPath hollow;
+    hollow.addPolygon(QPolygonF{QPointF(38, 116), QPointF(92, 116), QPointF(38, 71), QPointF(38, 116)});
+    painter.setPen(QPen(navy, 1.5));
+    painter.setBrush(yellow);
+    painter.drawPath(square.subtracted(hollow));
+    painter.setPen(QPen(navy, 1));
+    for (int mark = 30; mark <= 120; mark += 10)
+        painter.drawLine(QPointF(mark, 128), QPointF(mark, mark % 50 == 0 ? 122 : 125));
+
+    // The compass: two legs from a hinge, a needle and a pencil.
+    const QPointF hinge(75, 26);
+    const QPointF needle(52, 118);
+    const QPointF pencil(104, 112);
+    painter.setPen(QPen(steel, 6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(hinge, needle);
+    painter.drawLine(hinge, pencil);
+    painter.setPen(QPen(navy, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(needle, needle + QPointF(-2, 9));
+    painter.setPen(QPen(yellow, 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(pencil, pencil + QPointF(3, 9));
+    painter.setPen(QPen(navy, 2));
+    painter.setBrush(yellow);
+    painter.drawEllipse(hinge, 7, 7);
+    painter.setPen(QPen(steel, 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(hinge - QPointF(0, 8), hinge - QPointF(0, 18));
+}
+} // namespace
+
+ImageWidget::ImageWidget(QString pictureId, QWidget *parent)
+    : QWidget(parent)
+    , m_pictureId(std::move(pictureId))
+{
+}
+
+void ImageWidget::paintEvent(QPaintEvent *)
+{
+    if (m_pictureId != QLatin1String("portrait"))
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(width() / 150.0, height() / 150.0);
+    paintPortrait(painter);
+}

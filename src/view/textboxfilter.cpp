@@ -1,0 +1,63 @@
+#include "textboxfilter.h"
+
+#include "form.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace {
+constexpr int backspace = 8;
+constexpr int enter = 13;
+constexpr int escape = 27;
+
+Qt::Key keyFor(int code)
+{
+    switch (code) {
+    case backspace: return Qt::Key_Backspace;
+    case enter: return Qt::Key_Return;
+    case escape: return Qt::Key_Escape;
+    default: return Qt::Key_unknown;
+    }
+}
+} // namespace
+
+TextBoxFilter::TextBoxFilter(Form &form, Control &box, QObject *parent)
+    : QObject(parent)
+    , m_form(form)
+    , m_box(box)
+{
+}
+
+int TextBoxFilter::characterCode(const QKeyEvent &event)
+{
+    const int key = event.key();
+    if ((event.modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    if (event.text().isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
+        return 0;
+    return event.text().at(0).unicode();
+}
+
+bool TextBoxFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_replaying)
+        return false;
+    const auto *press = static_cast<QKeyEvent *>(event);
+    const int code = characterCode(*press);
+    if (code == 0)
+        return false;
+    const int typed = m_form.keyPress(m_box, code);
+    if (typed == 0)
+        return true;
+    // Enter and Escape never reach the window; only a multi-line box takes Enter, as a line break.
+    if (typed == escape || (typed == enter && (!m_box.isMultiLine() || m_box.isLocked())))
+        return true;
+    if (typed == code)
+        return false;
+    // The handler changed the character: the box gets the new one instead.
+    QKeyEvent replacement(QEvent::KeyPress, keyFor(typed), Qt::NoModifier, QString(QChar(typed)));
+    m_replaying = true;
+    QCoreApplication::sendEvent(watched, &replacement);
+    m_replaying = false;
+    return true;
+}
