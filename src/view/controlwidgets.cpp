@@ -163,7 +163,7 @@ void showText(const Control &control, QWidget *widget)
     const QString text = qText(control.text());
     switch (control.kind()) {
     case Kind::Label:
-        static_cast<QLabel *>(widget)->setText(text);
+        static_cast<LabelWidget *>(widget)->setCaption(text);
         widget->setAccessibleName(withoutAccessKey(control.text()));
         break;
     case Kind::CommandButton:
@@ -210,7 +210,9 @@ void showLook(const Control &control, QWidget *widget)
         break;
     default: {
         QPalette colors = widget->palette();
-        colors.setColor(foreRole(control.kind()), toQColor(control.foreColor()));
+        // A disabled control keeps the system's greyed text, whatever its colour.
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            colors.setColor(group, foreRole(control.kind()), toQColor(control.foreColor()));
         // A plain button keeps the system's face; only a graphical one shows its colour.
         if (control.kind() != Kind::CommandButton || control.isGraphical())
             colors.setColor(backRole(control.kind()), toQColor(control.backColor()));

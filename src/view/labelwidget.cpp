@@ -2,18 +2,26 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 LabelWidget::LabelWidget(QWidget *parent)
     : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
-    updateWrapping();
+    fitText();
+}
+
+void LabelWidget::setCaption(const QString &text)
+{
+    setText(text);
+    fitText();
 }
 
 void LabelWidget::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        updateWrapping();
+        fitText();
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent *event)
@@ -35,10 +43,24 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent *event)
 void LabelWidget::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    updateWrapping();
+    fitText();
 }
 
-void LabelWidget::updateWrapping()
+void LabelWidget::fitText()
 {
-    setWordWrap(height() >= 2 * fontMetrics().lineSpacing());
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    QFont natural = font();
+    natural.setStretch(QFont::Unstretched);
+    const bool oneLine = height() < 2 * QFontMetrics(natural).lineSpacing();
+    setWordWrap(!oneLine);
+    const int needed = QFontMetrics(natural).horizontalAdvance(text());
+    QFont fitted = natural;
+    // Condensed by at most a fifth: beyond that the text had better be clipped.
+    if (oneLine && needed > width() && width() > 0)
+        fitted.setStretch(std::max(80, 100 * width() / needed));
+    if (fitted != font())
+        setFont(fitted);
+    m_fitting = false;
 }

@@ -3,12 +3,15 @@
 #include <QLabel>
 
 // A caption that reports clicks, which Qt's label does not. Its text wraps at
-// word boundaries, unless the label is only one line high: then the line shows
-// whole (clipped at the edge) instead of losing its tail to a hidden second line.
+// word boundaries, unless the label is only one line high: then the line is
+// condensed a little where the substitute font runs wider than the box, rather
+// than losing its tail to a hidden second line or to the edge.
 class LabelWidget : public QLabel {
     Q_OBJECT
 public:
     explicit LabelWidget(QWidget *parent);
+
+    void setCaption(const QString &text);
 
 signals:
     void clicked();
@@ -20,7 +23,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void updateWrapping();
+    void fitText();
 
     bool m_pressed = false;
+    bool m_fitting = false;
 };

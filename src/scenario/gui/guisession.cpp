@@ -309,9 +309,9 @@ std::string GuiSession::readWidget(std::string_view control, std::string_view pr
     if (property == "Enabled")
         return formatBool(!widget->testAttribute(Qt::WA_ForceDisabled));
     if (property == "ForeColor")
-        return formatColor(fromQColor(widget->palette().color(foreRole(model.kind()))));
+        return formatColor(fromQColor(widget->palette().color(QPalette::Active, foreRole(model.kind()))));
     if (property == "BackColor")
-        return formatColor(fromQColor(widget->palette().color(backRole(model.kind()))));
+        return formatColor(fromQColor(widget->palette().color(QPalette::Active, backRole(model.kind()))));
     if (property == "BorderColor" && (line || shape))
         return formatColor(fromQColor(line ? line->color() : shape->borderColor()));
     if (property == "BorderWidth" && (line || shape))
