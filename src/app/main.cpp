@@ -1,4 +1,7 @@
 // Geomira: the main window, and from its menu every other window.
+#include "appicon.h"
+#include "firstpaintprobe.h"
+#include "formwidget.h"
 #include "qtplatform.h"
 
 #include <QApplication>
@@ -17,10 +20,13 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(applicationIcon());
     // The program ends when its windows say so: the main window goes before the greeting comes.
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
     platform.start("frmGeomira");
+    if (qEnvironmentVariableIsSet("GEOMIRA_EXIT_ON_FIRST_PAINT"))
+        exitOnFirstPaint(platform.mainWindow());
     return QApplication::exec();
 }
