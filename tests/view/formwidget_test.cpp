@@ -119,6 +119,7 @@ private slots:
     void paintsTheGradientOnTheMainWindow();
     void closeBoxAsksTheModel();
     void messageBoxHasTheWarningIconAndOk();
+    void markerShownBeforeAMessageIsOnScreenWhileItIsUp();
     void printsOnlyWithAPrinter();
     void blockingModalWaitsForTheWindowToUnload();
 
@@ -447,6 +448,23 @@ void FormWidgetTest::messageBoxHasTheWarningIconAndOk()
     });
     m_platform->showMessage("Inserire il raggio!", "Geomira");
     QCOMPARE(seen, QStringLiteral("Geomira|Inserire il raggio!"));
+}
+
+void FormWidgetTest::markerShownBeforeAMessageIsOnScreenWhileItIsUp()
+{
+    // The sphere shows its red diameter first, then finds the diameter missing.
+    m_platform->start("frmGeomira");
+    m_platform->showModal("frmSfera");
+    FormWidget *sphere = m_platform->activeWindow();
+    QWidget *diameter = sphere->controlWidget("Line4");
+    QVERIFY(!diameter->isVisible());
+    bool shownDuringMessage = false;
+    m_platform->setMessageHandler([&](QMessageBox &box) {
+        shownDuringMessage = diameter->isVisible();
+        box.button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(sphere->controlWidget("Command2"), Qt::LeftButton);
+    QVERIFY(shownDuringMessage);
 }
 
 void FormWidgetTest::printsOnlyWithAPrinter()
