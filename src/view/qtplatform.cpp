@@ -175,6 +175,7 @@ FormWidget *QtPlatform::load(std::string_view formName)
         return nullptr;
     auto *window = new FormWidget(std::move(form));
     m_open.push_back(window);
+    std::erase_if(m_created, [](const QPointer<FormWidget> &created) { return created.isNull(); });
     m_created.emplace_back(window);
     return window;
 }
