@@ -1,5 +1,5 @@
 #include "numbers.h"
-#include "planewindow.h"
+#include "openwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ struct Trapezoid { const char *name; double H, h, a, b, c; };
 
 std::string rectangleDiagonal(const Rectangle &row)
 {
-    PlaneWindow window("frmQua");
+    OpenWindow window("frmQua");
     window.type("Text2", numberToText(row.a));
     window.type("Text3", numberToText(row.b));
     window.click("Command1");
@@ -41,7 +41,7 @@ std::string rectangleDiagonal(const Rectangle &row)
 
 std::string trapezoidArea(const Trapezoid &row)
 {
-    PlaneWindow window("frmTrap");
+    OpenWindow window("frmTrap");
     window.type("Text1", numberToText(row.H));
     window.type("Text2", numberToText(row.h));
     window.type("Text3", numberToText(row.a));

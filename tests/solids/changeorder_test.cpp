@@ -1,4 +1,4 @@
-#include "solidwindow.h"
+#include "openwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ using Log = std::vector<std::string>;
 
 TEST(SolidsChangeOrder, ConeResetEnablesTheCmButtonBeforeDisablingIt)
 {
-    SolidWindow window("frmCono");
+    OpenWindow window("frmCono");
     window.type("txtRag", "37");
     window.type("txtAlt", "53");
     window.click("cmdCalc");
@@ -24,7 +24,7 @@ TEST(SolidsChangeOrder, ConeResetEnablesTheCmButtonBeforeDisablingIt)
 
 TEST(SolidsChangeOrder, ConeVolumeEnablesTheCmButtonBeforeTheBeep)
 {
-    SolidWindow window("frmCono");
+    OpenWindow window("frmCono");
     window.type("txtRag", "3");
     window.type("txtAlt", "4");
     window.record();
@@ -38,7 +38,7 @@ TEST(SolidsChangeOrder, ConeVolumeEnablesTheCmButtonBeforeTheBeep)
 
 TEST(SolidsChangeOrder, ParallelepipedResetShowsItsMarkersBeforeHidingThem)
 {
-    SolidWindow window("frmFormule");
+    OpenWindow window("frmFormule");
     window.type("txt1", "23");
     window.type("txt2", "41");
     window.type("txt3", "17");
@@ -55,7 +55,7 @@ TEST(SolidsChangeOrder, ParallelepipedResetShowsItsMarkersBeforeHidingThem)
 
 TEST(SolidsChangeOrder, CylinderStoresTheSumAfterEnablingAndBeepsLast)
 {
-    SolidWindow window("frmCilindro");
+    OpenWindow window("frmCilindro");
     window.type("txt1", "37");
     window.type("txt2", "53");
     window.record();
@@ -72,7 +72,7 @@ TEST(SolidsChangeOrder, CylinderStoresTheSumAfterEnablingAndBeepsLast)
 
 TEST(SolidsChangeOrder, SphereShowsItsDiameterFirstAndBeepsThroughItsVolumeLabel)
 {
-    SolidWindow window("frmSfera");
+    OpenWindow window("frmSfera");
     window.record();
     window.click("Command2");
     EXPECT_EQ(window.take(), (Log{"Line4 shown", "message \"Inserire i dati (Diametro)\""}));

@@ -1,4 +1,4 @@
-#include "solidwindow.h"
+#include "openwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ TEST(SolidsLargeMeasures, ResultsAtTheEdgesOfTheTextForm)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        SolidWindow window(row.window);
+        OpenWindow window(row.window);
         for (const auto &[box, text] : row.measures)
             window.type(box, text);
         for (const char *button : row.buttons)
@@ -84,7 +84,7 @@ TEST(SolidsLargeMeasures, ResultsBeyondTheRangeChangeNothing)
     };
     for (const OverflowRow &row : rows) {
         SCOPED_TRACE(row.name);
-        SolidWindow window(row.window);
+        OpenWindow window(row.window);
         for (const auto &[box, text] : row.measures)
             window.type(box, text);
         for (const char *button : row.before)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control.h"
 #include "form.h"
 #include "modelplatform.h"
 
@@ -8,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-// One solid's window opened on the recording platform, driven by control name.
-// Its log lists the window's changes in order, with the beeps and messages
-// interleaved where they happen.
-class SolidWindow {
+// One window opened on the recording platform and driven by control name. Its
+// log lists the window's changes in order once recording has started, with
+// the beeps and messages interleaved where they happen.
+class OpenWindow {
 public:
-    explicit SolidWindow(std::string_view formName)
+    explicit OpenWindow(std::string_view formName)
     {
         m_platform.showModal(formName);
         m_platform.settle();
@@ -21,6 +22,7 @@ public:
     }
 
     Form &form() { return *m_platform.activeWindow(); }
+    ModelPlatform &platform() { return m_platform; }
     void type(std::string_view box, std::string text) { form().edit(*form().find(box), std::move(text)); }
     void click(std::string_view button) { form().click(*form().find(button)); }
     std::string text(std::string_view name) { return form().find(name)->text(); }
@@ -54,7 +56,7 @@ private:
         case Property::Visible: m_entries.push_back(name + (control.isVisible() ? " shown" : " hidden")); break;
         case Property::Enabled: m_entries.push_back(name + (control.isEnabled() ? " enabled" : " disabled")); break;
         case Property::FillStyle:
-            m_entries.push_back(name + (control.fillStyle() == FillStyle::Cross ? " hatched" : " unfilled"));
+            m_entries.push_back(name + (control.fillStyle() == FillStyle::Transparent ? " unfilled" : " hatched"));
             break;
         case Property::BorderColor:
             m_entries.push_back(name + (control.borderColor() == colors::red ? " red" : " teal"));
