@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
-Form::Form(Platform &platform, FormSpec spec, std::vector<Control> controls)
+Form::Form(Platform &platform, FormDesign design, std::vector<Control> controls)
     : m_platform(platform)
-    , m_spec(std::move(spec))
+    , m_design(std::move(design))
 {
     m_controls.reserve(controls.size());
     for (Control &c : controls) {
@@ -35,7 +35,7 @@ Control &Form::control(std::string_view name)
 {
     if (Control *c = find(name))
         return *c;
-    throw std::logic_error(m_spec.name + " has no control " + std::string(name));
+    throw std::logic_error(m_design.name + " has no control " + std::string(name));
 }
 
 bool Form::hasHandler(const Control &control, Event event) const

@@ -20,7 +20,7 @@ enum class BorderStyle {
     None,        // no border and no title bar
 };
 
-struct FormSpec {
+struct FormDesign {
     std::string name;
     std::string caption;
     int clientWidth = 0; // twips
@@ -37,17 +37,17 @@ class Form {
 public:
     using Observer = std::function<void(const Control &, Property)>;
 
-    Form(Platform &platform, FormSpec spec, std::vector<Control> controls);
+    Form(Platform &platform, FormDesign design, std::vector<Control> controls);
     virtual ~Form();
     Form(const Form &) = delete;
     Form &operator=(const Form &) = delete;
 
-    const std::string &name() const { return m_spec.name; }
-    const std::string &caption() const { return m_spec.caption; }
-    int clientWidth() const { return m_spec.clientWidth; }
-    int clientHeight() const { return m_spec.clientHeight; }
-    BorderStyle border() const { return m_spec.border; }
-    Color backColor() const { return m_spec.backColor; }
+    const std::string &name() const { return m_design.name; }
+    const std::string &caption() const { return m_design.caption; }
+    int clientWidth() const { return m_design.clientWidth; }
+    int clientHeight() const { return m_design.clientHeight; }
+    BorderStyle border() const { return m_design.border; }
+    Color backColor() const { return m_design.backColor; }
     const std::vector<std::unique_ptr<Control>> &controls() const { return m_controls; }
     const Control *find(std::string_view name) const;
     Control *find(std::string_view name);
@@ -95,7 +95,7 @@ private:
     void raise(const Control &control, Event event);
 
     Platform &m_platform;
-    FormSpec m_spec;
+    FormDesign m_design;
     std::vector<std::unique_ptr<Control>> m_controls;
     std::map<std::pair<const Control *, Event>, std::function<void()>> m_handlers;
     std::map<Event, std::function<void()>> m_formHandlers;
