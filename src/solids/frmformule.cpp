@@ -89,18 +89,27 @@ FrmFormule::FrmFormule(Platform &platform)
         onKeyPress(box, [](int &code) { code = digitKeyFilter(code); });
 }
 
-void FrmFormule::cmdCalcola_Click()
+// The two sides and the height, checked in this order with their prompts.
+std::optional<FrmFormule::Measures> FrmFormule::readMeasures()
 {
     const std::optional<double> a = readBox(platform(), txt1, "Inserire i dati (Lato)");
     if (!a)
-        return;
+        return std::nullopt;
     const std::optional<double> b = readBox(platform(), txt2, "Inserire i dati (Lato)");
     if (!b)
-        return;
+        return std::nullopt;
     const std::optional<double> c = readBox(platform(), txt3, "Inserire i dati (Altezza)");
     if (!c)
+        return std::nullopt;
+    return Measures{*a, *b, *c};
+}
+
+void FrmFormule::cmdCalcola_Click()
+{
+    const std::optional<Measures> m = readMeasures();
+    if (!m)
         return;
-    const std::optional<std::string> volume = resultText(platform(), (*a * *b) * *c);
+    const std::optional<std::string> volume = resultText(platform(), (m->a * m->b) * m->c);
     if (!volume)
         return;
     lbl1.setText(*volume);
@@ -122,16 +131,10 @@ void FrmFormule::cmdCen_Click()
 // emptied since then gives Calcola's prompt.
 void FrmFormule::cmdArea_Click()
 {
-    const std::optional<double> a = readBox(platform(), txt1, "Inserire i dati (Lato)");
-    if (!a)
+    const std::optional<Measures> m = readMeasures();
+    if (!m)
         return;
-    const std::optional<double> b = readBox(platform(), txt2, "Inserire i dati (Lato)");
-    if (!b)
-        return;
-    const std::optional<double> c = readBox(platform(), txt3, "Inserire i dati (Altezza)");
-    if (!c)
-        return;
-    const double s = ((*a * *b) + (*a * *c)) + (*c * *b);
+    const double s = ((m->a * m->b) + (m->a * m->c)) + (m->c * m->b);
     const std::optional<std::string> area = resultText(platform(), (s + s) / 100);
     if (!area)
         return;

@@ -2,6 +2,8 @@
 
 #include "form.h"
 
+#include <optional>
+
 // The rectangular parallelepiped: volume and total surface from the two base
 // sides and the height.
 class FrmFormule final : public Form {
@@ -9,6 +11,13 @@ public:
     explicit FrmFormule(Platform &platform);
 
 private:
+    struct Measures {
+        double a; // the two sides of the base
+        double b;
+        double c; // the height
+    };
+    std::optional<Measures> readMeasures();
+
     void cmdCalcola_Click();
     void cmdCen_Click();
     void cmdArea_Click();
