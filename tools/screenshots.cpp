@@ -1,6 +1,7 @@
 // geomira-screenshots DIR: saves an image of every window as it opens (each
 // page of a tabbed window apart), drawn offscreen, for the README and for
 // comparing the windows with their control tables.
+#include "appearance.h"
 #include "catalog.h"
 #include "form.h"
 #include "formwidget.h"
@@ -28,7 +29,7 @@ int main(int argc, char **argv)
         window.form().formEvent(Event::Load);
         window.show();
         QApplication::processEvents();
-        const QString stem = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        const QString stem = qText(name);
         window.grab().save(dir.filePath(stem + QStringLiteral(".png")));
         for (const auto &control : window.form().controls()) {
             if (control->kind() != Kind::TabControl)

@@ -3,7 +3,6 @@
 #include "catalog.h"
 #include "control.h"
 #include "form.h"
-#include "operations.h"
 #include "propertyvalue.h"
 
 #include <algorithm>
@@ -28,7 +27,7 @@ void ModelPlatform::beep()
 
 void ModelPlatform::showMessage(std::string_view prompt, std::string_view title)
 {
-    record(title == appTitle ? "message " + quote(prompt) : "message " + quote(prompt) + " " + quote(title));
+    record(messageEvent(prompt, title));
 }
 
 bool ModelPlatform::print(const Form &)

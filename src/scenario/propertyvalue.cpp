@@ -1,5 +1,7 @@
 #include "propertyvalue.h"
 
+#include "operations.h"
+
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -45,6 +47,11 @@ std::string quote(std::string_view text)
         }
     }
     return quoted + '"';
+}
+
+std::string messageEvent(std::string_view prompt, std::string_view title)
+{
+    return title == appTitle ? "message " + quote(prompt) : "message " + quote(prompt) + " " + quote(title);
 }
 
 std::string formatBool(bool value)

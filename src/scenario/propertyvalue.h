@@ -13,6 +13,9 @@ enum class ValueKind { String, Bool, Color, Integer, Fill };
 
 std::optional<ValueKind> valueKind(std::string_view property);
 std::string quote(std::string_view text);
+// A message box as a scenario's `events` step names it; the program's own
+// title, "Geomira", is left out.
+std::string messageEvent(std::string_view prompt, std::string_view title);
 std::string formatBool(bool value);
 std::string formatColor(unsigned long color);
 std::string formatFill(FillStyle style);

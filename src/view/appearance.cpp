@@ -79,3 +79,8 @@ QPalette::ColorRole backRole(Kind kind)
     default: return QPalette::Window;
     }
 }
+
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}

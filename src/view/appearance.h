@@ -5,8 +5,14 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QString>
 
-// How the windows' colours, fonts and strokes look on this desktop.
+#include <string_view>
+
+// How the windows' colours, fonts, strokes and texts look on this desktop.
+
+// A model text (UTF-8) as Qt holds it.
+QString qText(std::string_view text);
 
 // A model colour; a system colour comes from the application's palette.
 QColor toQColor(Color color);

@@ -20,11 +20,6 @@
 #include <cmath>
 
 namespace {
-QString qText(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 QString toWidgetLines(const std::string &text)
 {
     return qText(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -28,11 +28,6 @@ constexpr Property allProperties[] = {
     Property::BorderColor, Property::BorderWidth, Property::FillStyle, Property::Geometry,  Property::Tab,
 };
 
-QString qText(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 // Windowed controls always lie above the graphical ones of their container.
 bool isWindowed(Kind kind)
 {

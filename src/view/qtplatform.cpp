@@ -1,5 +1,6 @@
 #include "qtplatform.h"
 
+#include "appearance.h"
 #include "catalog.h"
 #include "formwidget.h"
 
@@ -17,11 +18,6 @@
 #include <utility>
 
 namespace {
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The image fills as much of the page as it can without being distorted.
 bool paintOn(QPrinter &printer, const QPixmap &image)
 {

@@ -5,7 +5,6 @@
 #include "form.h"
 #include "formwidget.h"
 #include "linewidget.h"
-#include "operations.h"
 #include "propertyvalue.h"
 #include "shapewidget.h"
 #include "tabcontrolwidget.h"
@@ -31,11 +30,6 @@
 #include <utility>
 
 namespace {
-QString qText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // After each step, as after each of the user's actions, Qt catches up.
 void settle()
 {
@@ -97,7 +91,7 @@ GuiSession::GuiSession()
     m_platform.setMessageHandler([this](QMessageBox &box) {
         const std::string prompt = box.text().toStdString();
         const std::string title = box.windowTitle().toStdString();
-        m_events.push_back(title == appTitle ? "message " + quote(prompt) : "message " + quote(prompt) + " " + quote(title));
+        m_events.push_back(messageEvent(prompt, title));
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     });
     m_platform.start("frmGeomira");
