@@ -105,6 +105,8 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
             area->setVerticalScrollBarPolicy(control.hasScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             area->setFrameShape(control.hasBorder() ? QFrame::StyledPanel : QFrame::NoFrame);
             area->setReadOnly(control.isLocked());
+            // Tab leaves the box, as in every other box, rather than typing a tab.
+            area->setTabChangesFocus(true);
             area->setFont(font);
             QTextOption option = area->document()->defaultTextOption();
             option.setAlignment(horizontal(control.alignment()));
