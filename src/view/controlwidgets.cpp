@@ -1,5 +1,6 @@
 #include "controlwidgets.h"
 
+#include "accessiblenames.h"
 #include "appearance.h"
 #include "form.h"
 #include "framewidget.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -25,19 +27,6 @@ QString toWidgetLines(const std::string &text)
     return qText(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-// A caption as read aloud: the access key's '&' goes, a doubled one stays single.
-QString withoutAccessKey(const std::string &caption)
-{
-    const QString text = qText(caption);
-    QString plain;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && ++i == text.size())
-            break;
-        plain += text[i];
-    }
-    return plain;
-}
-
 Qt::Alignment horizontal(Align alignment)
 {
     switch (alignment) {
@@ -46,33 +35,6 @@ Qt::Alignment horizontal(Align alignment)
     case Align::Left: break;
     }
     return Qt::AlignLeft;
-}
-
-// What prompts for a box: the nearest captioned label above it or to its left
-// in the same container, else its tooltip, else its name.
-QString promptOf(const Form &form, const Control &box)
-{
-    const Control *nearest = nullptr;
-    int nearestDistance = 0;
-    for (const auto &item : form.controls()) {
-        const Control &label = *item;
-        if (label.kind() != Kind::Label || label.text().empty() || label.container() != box.container()
-            || label.page() != box.page())
-            continue;
-        const int right = label.left() + label.width();
-        const int bottom = label.topTwips() + label.height();
-        const bool beforeBox = label.topTwips() < box.topTwips() + box.height() && label.left() < box.left() + box.width();
-        if (!beforeBox || (label.topTwips() > box.topTwips() && right > box.left()))
-            continue;
-        const int distance = std::max(0, box.left() - right) + std::max(0, box.topTwips() - bottom);
-        if (!nearest || distance < nearestDistance) {
-            nearest = &label;
-            nearestDistance = distance;
-        }
-    }
-    if (nearest)
-        return withoutAccessKey(nearest->text());
-    return qText(box.toolTip().empty() ? box.name() : box.toolTip());
 }
 } // namespace
 
@@ -94,6 +56,9 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
         auto *label = new LabelWidget(container);
         label->setAlignment(Qt::AlignTop | horizontal(control.alignment()));
         label->setFont(font);
+        // A label without a caption is there for a result.
+        if (control.text().empty())
+            label->showResultOf(captionOf(form, control));
         return label;
     }
     case Kind::TextBox: {
@@ -152,6 +117,8 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
         captions << qText(caption);
     auto *tabs = new TabControlWidget(captions, container);
     tabs->setAutoFillBackground(true);
+    tabs->setAccessibleName(promptOf(form, control));
+    tabs->tabBar()->setAccessibleName(tabs->accessibleName());
     return tabs;
 }
 
@@ -159,10 +126,13 @@ void showText(const Control &control, QWidget *widget)
 {
     const QString text = qText(control.text());
     switch (control.kind()) {
-    case Kind::Label:
-        static_cast<LabelWidget *>(widget)->setCaption(text);
-        widget->setAccessibleName(withoutAccessKey(control.text()));
+    case Kind::Label: {
+        auto *label = static_cast<LabelWidget *>(widget);
+        label->setCaption(text);
+        if (!label->showsResult())
+            label->setAccessibleName(withoutAccessKey(control.text()));
         break;
+    }
     case Kind::CommandButton:
         static_cast<QPushButton *>(widget)->setText(text);
         widget->setAccessibleName(withoutAccessKey(control.text()));
@@ -185,7 +155,6 @@ void showText(const Control &control, QWidget *widget)
         }
         break;
     default:
-        widget->setAccessibleName(qText(control.name()));
         break;
     }
 }

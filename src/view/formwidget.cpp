@@ -1,5 +1,7 @@
 #include "formwidget.h"
 
+#include "accessibility.h"
+#include "accessiblenames.h"
 #include "appearance.h"
 #include "controlwidgets.h"
 #include "labelwidget.h"
@@ -44,6 +46,7 @@ FormWidget::FormWidget(std::unique_ptr<Form> form)
     : QWidget(nullptr)
     , m_form(std::move(form))
 {
+    installAccessibility();
     setObjectName(qText(m_form->name()));
     createMenu();
     createControls();
@@ -237,6 +240,7 @@ void FormWidget::orderTabStops()
 void FormWidget::setUpWindow()
 {
     setWindowTitle(qText(m_form->caption()));
+    setAccessibleName(windowNameOf(*m_form));
     const QRect client = clientRect();
     const QSize size(client.width(), client.bottom() + 1);
     switch (m_form->border()) {

@@ -7,6 +7,8 @@
 #include <utility>
 
 namespace {
+constexpr QLatin1String portraitId("portrait");
+
 // The author's emblem: a compass drawing its circle over a set square,
 // navy, blue and yellow, on a 150 by 150 grid.
 void paintPortrait(QPainter &painter)
@@ -64,11 +66,14 @@ ImageWidget::ImageWidget(QString pictureId, QWidget *parent)
     : QWidget(parent)
     , m_pictureId(std::move(pictureId))
 {
+    // What a screen reader says of the picture; one the program cannot draw shows nothing and has no name.
+    if (m_pictureId == portraitId)
+        setAccessibleName(QStringLiteral("Emblema dell'autore: un compasso che traccia un cerchio su una squadra"));
 }
 
 void ImageWidget::paintEvent(QPaintEvent *)
 {
-    if (m_pictureId != QLatin1String("portrait"))
+    if (m_pictureId != portraitId)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

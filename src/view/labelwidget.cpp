@@ -15,6 +15,15 @@ void LabelWidget::setCaption(const QString &text)
 {
     setText(text);
     fitText();
+    if (m_showsResult)
+        setAccessibleDescription(text);
+}
+
+void LabelWidget::showResultOf(const QString &describingCaption)
+{
+    m_showsResult = true;
+    setAccessibleName(describingCaption);
+    setAccessibleDescription(text());
 }
 
 void LabelWidget::changeEvent(QEvent *event)

@@ -12,6 +12,10 @@ public:
     explicit LabelWidget(QWidget *parent);
 
     void setCaption(const QString &text);
+    // Makes the label a result's: a screen reader names it after the caption
+    // that says what it shows, and reads the number it shows after the name.
+    void showResultOf(const QString &describingCaption);
+    bool showsResult() const { return m_showsResult; }
 
 signals:
     void clicked();
@@ -27,4 +31,5 @@ private:
 
     bool m_pressed = false;
     bool m_fitting = false;
+    bool m_showsResult = false;
 };

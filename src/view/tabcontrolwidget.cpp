@@ -19,6 +19,7 @@ TabControlWidget::TabControlWidget(const QStringList &captions, QWidget *parent)
     for (const QString &caption : captions) {
         m_tabBar->addTab(caption);
         QWidget *page = new QWidget(this);
+        page->setAccessibleName(caption);
         page->setVisible(m_pages.empty());
         m_pages.push_back(page);
     }
