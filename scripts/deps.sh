@@ -22,3 +22,5 @@ needs() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-comic-neue)
+# A CUPS server, a print queue that writes PDF files, and pdftoppm to read them.
+PRINT_TEST_PACKAGES=(cups printer-driver-cups-pdf poppler-utils)
