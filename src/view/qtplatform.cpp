@@ -2,6 +2,7 @@
 
 #include "appearance.h"
 #include "catalog.h"
+#include "cupsjob.h"
 #include "formwidget.h"
 
 #include <QApplication>
@@ -92,24 +93,26 @@ bool QtPlatform::print(const Form &form)
     const auto window = std::find_if(m_open.begin(), m_open.end(), [&](FormWidget *w) { return &w->form() == &form; });
     if (window == m_open.end() || m_printer == Printer::Off)
         return false;
-    const QPixmap image = (*window)->grabClient();
-    bool printed = false;
+    QPrinterInfo queue;
     if (m_printer == Printer::System) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
+        queue = QPrinterInfo::defaultPrinter();
+        if (queue.isNull())
             return false;
-        QPrinter printer(info, QPrinter::HighResolution);
-        printed = paintOn(printer, image);
-    } else {
-        const QTemporaryDir folder;
-        if (!folder.isValid())
-            return false;
-        const QString file = folder.filePath(QStringLiteral("geomira.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        printed = paintOn(printer, image) && QFileInfo(file).size() > 0;
     }
+    // The page is made as a PDF file and then handed to the queue: Qt's own
+    // print jobs pass for printed even when CUPS refuses them.
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        return false;
+    const QString file = folder.filePath(QStringLiteral("geomira.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    if (!queue.isNull())
+        printer.setPageSize(queue.defaultPageSize());
+    bool printed = paintOn(printer, (*window)->grabClient()) && QFileInfo(file).size() > 0;
+    if (printed && !queue.isNull())
+        printed = submitPrintJob(queue.printerName(), file, (*window)->windowTitle());
     if (printed)
         report("print");
     return printed;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs systemprint_test against a CUPS server of its own, started here and
 # stopped on the way out: first with a cups-pdf queue as the default printer,
-# then with no printer. Exits 77 (skipped) where such a server cannot run.
+# then with that queue refusing jobs, then with no printer. Exits 77 (skipped)
+# where such a server cannot run.
 set -euo pipefail
 program=$1
 
@@ -85,7 +86,13 @@ added=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/
     exit 1
 }
 lpadmin -d "$queue"
+# Letter rather than A4, which Qt would choose by itself: the page must follow the printer's paper.
+lpadmin -p "$queue" -o PageSize=Letter
 GEOMIRA_PRINT_OUTPUT=$dir/out "$program" printButtonsAreTheStampaButtons printsOnTheDefaultPrinter
+
+# A queue that refuses jobs: CUPS answers at once that it will not print.
+cupsreject "$queue"
+GEOMIRA_PRINT_OUTPUT=$dir/out "$program" reportsAPrintFailure
 
 # No printer at all.
 lpadmin -x "$queue"

@@ -39,7 +39,7 @@ const QString failurePrompt = QStringLiteral("C'è un problema di stampa!");
 const QString failureTitle = QStringLiteral("Verificare lo stato della stampante");
 
 // A printed page has at least this share of its pixels inked, where a blank one has
-// none: a window scaled to the width of an A4 or Letter page covers two fifths of it.
+// none: a window scaled to the width of an A4 or Letter page covers two fifths or more.
 constexpr double minimumInkedShare = 0.10;
 // The printed window and the window on the screen, brought to one size, correlate
 // by 0.9 or more; a mirrored window by 0.2 at most.
@@ -65,7 +65,7 @@ public:
         : m_platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::System)
         , m_buttonName(print.button)
     {
-        m_platform.setListener([this](const std::string &event) { events.push_back(event); });
+        m_platform.setListener([this](const std::string &event) { events << QString::fromStdString(event); });
         m_platform.setMessageHandler([this](QMessageBox &box) {
             messages.push_back({box.text(), box.windowTitle(), box.icon(), box.standardButtons()});
             if (QAbstractButton *ok = box.button(QMessageBox::Ok))
@@ -103,7 +103,7 @@ public:
         QCoreApplication::processEvents();
     }
 
-    std::vector<std::string> events;
+    QStringList events;
     std::vector<Message> messages;
 
 private:
@@ -177,13 +177,15 @@ bool isWhole(const QString &path)
     return file.readAll().contains("%%EOF");
 }
 
-// The PDF file's pages as grey images at 30 dots per inch.
+constexpr int rasterDpi = 30;
+
+// The PDF file's pages as grey images.
 QList<QImage> rasterise(const QString &pdf)
 {
     const QTemporaryDir folder;
     const QString prefix = folder.filePath(QStringLiteral("page"));
     QProcess pdftoppm;
-    pdftoppm.start(QStringLiteral("pdftoppm"), {"-r", "30", "-gray", pdf, prefix});
+    pdftoppm.start(QStringLiteral("pdftoppm"), {"-r", QString::number(rasterDpi), "-gray", pdf, prefix});
     if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitStatus() != QProcess::NormalExit || pdftoppm.exitCode() != 0)
         return {};
     QList<QImage> pages;
@@ -299,7 +301,7 @@ void SystemPrintTest::printsOnTheDefaultPrinter()
 
     const QStringList before = pdfFiles();
     printing.press();
-    QCOMPARE(printing.events, std::vector<std::string>{"print"});
+    QCOMPARE(printing.events, QStringList{"print"});
     QCOMPARE(printing.messages.size(), std::size_t{0});
 
     // CUPS takes the job and prints it later: wait for its file. All the prints
@@ -317,6 +319,10 @@ void SystemPrintTest::printsOnTheDefaultPrinter()
 
     const QList<QImage> pages = rasterise(QDir(outputFolder()).filePath(added.first()));
     QCOMPARE(pages.size(), 1);
+    // On the printer's own paper.
+    const QSize paper = QPrinterInfo::defaultPrinter().defaultPageSize().sizePixels(rasterDpi);
+    QVERIFY2(std::abs(pages.first().width() - paper.width()) <= 1 && std::abs(pages.first().height() - paper.height()) <= 1,
+             "the page is not of the printer's paper size");
     const QImage page = pages.first().convertToFormat(QImage::Format_Grayscale8);
     const qsizetype inked = inkedPixels(page);
     const qsizetype all = qsizetype{page.width()} * page.height();
@@ -350,7 +356,7 @@ void SystemPrintTest::reportsAPrintFailure()
     const QStringList before = stateOf(printing.window());
 
     printing.press();
-    QCOMPARE(printing.events, std::vector<std::string>{});
+    QCOMPARE(printing.events, QStringList{});
     QCOMPARE(printing.messages.size(), std::size_t{1});
     const Message &message = printing.messages.front();
     QCOMPARE(message.text, failurePrompt);
