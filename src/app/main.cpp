@@ -21,6 +21,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(applicationIcon());
+    QApplication::setDesktopFileName(QStringLiteral(GEOMIRA_APP_ID));
     // The program ends when its windows say so: the main window goes before the greeting comes.
     QApplication::setQuitOnLastWindowClosed(false);
 
