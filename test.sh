@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Geomira and runs every test: the core alone without Qt, then the
 # whole program (GoogleTest, Qt Test, and the scenario files on the models
-# and on the real widgets, offscreen).
+# and on the real widgets, offscreen), and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -23,3 +23,6 @@ cmake --build build/full -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/full -j "$jobs" --output-on-failure
 # CTest names a skipped test but not its reason.
 grep -h '^SKIPPED: ' build/full/Testing/Temporary/LastTest.log || true
+
+echo "== The Debian package"
+packaging/test-deb.sh
