@@ -10,7 +10,7 @@ needs "${BUILD_PACKAGES[@]}" dpkg-dev lintian desktop-file-utils appstream xvfb 
 
 build=build/deb
 app_id=org.geomira.Geomira
-# Debian's hardening flags, without the debugging information that stripping drops anyway.
+# Debian's hardening flags, less -g (stripping drops it) and -O2 (Release chooses).
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP="-g -O2"
 # Only what the package holds is built: not the developer tools.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
