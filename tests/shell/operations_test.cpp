@@ -12,14 +12,14 @@ TEST(ReadBox, EmptyOrUnreadableTextGivesTheBoxPrompt)
 {
     const struct {
         const char *name;
-        const char *text;
+        std::string text;
         bool readable;
     } rows[] = {
         {"digits", "0007", true},
         {"zero", "0", true},
         {"empty", "", false},
         {"pasted letters", "12a", false},
-        {"beyond a double", std::string(400, '9').c_str(), false},
+        {"beyond a double", std::string(400, '9'), false},
         {"blank", " ", false},
     };
     for (const auto &row : rows) {
