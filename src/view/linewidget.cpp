@@ -6,6 +6,16 @@
 
 #include <algorithm>
 
+namespace {
+// The rectangle from the smaller to the larger coordinates of the two ends,
+// whichever end comes first: QRect::normalized() would move a swapped edge by one pixel.
+QRect boxOf(QPoint from, QPoint to)
+{
+    return QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                 QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
+}
+} // namespace
+
 LineWidget::LineWidget(QWidget *parent)
     : QWidget(parent)
 {
@@ -17,7 +27,7 @@ void LineWidget::setEnds(QPoint from, QPoint to)
     m_from = from;
     m_to = to;
     const int margin = m_width;
-    setGeometry(QRect(from, to).normalized().adjusted(-margin, -margin, margin, margin));
+    setGeometry(boxOf(from, to).adjusted(-margin, -margin, margin, margin));
 }
 
 void LineWidget::setPen(QColor color, int width, LineStyle style)
@@ -31,7 +41,7 @@ void LineWidget::setPen(QColor color, int width, LineStyle style)
 
 QRect LineWidget::box() const
 {
-    return QRect(m_from, m_to).normalized();
+    return boxOf(m_from, m_to);
 }
 
 void LineWidget::paintEvent(QPaintEvent *)

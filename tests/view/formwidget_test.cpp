@@ -122,6 +122,7 @@ private slots:
     void messageBoxHasTheWarningIconAndOk();
     void markerShownBeforeAMessageIsOnScreenWhileItIsUp();
     void printsOnlyWithAPrinter();
+    void lineHasTheBoxOfItsEndsWhicheverComesFirst();
     void blockingModalWaitsForTheWindowToUnload();
 
 private:
@@ -515,6 +516,20 @@ void FormWidgetTest::blockingModalWaitsForTheWindowToUnload()
     QCOMPARE(message, QStringLiteral("Attenzione"));
     QCOMPARE(events, (std::vector<std::string>{"show frmIo", "close frmIo"}));
     QCOMPARE(platform.activeWindow(), platform.mainWindow());
+}
+
+void FormWidgetTest::lineHasTheBoxOfItsEndsWhicheverComesFirst()
+{
+    QWidget holder;
+    const QPoint left(10, 80);
+    const QPoint right(100, 20);
+    LineWidget rising(&holder);
+    rising.setEnds(left, right);
+    LineWidget falling(&holder);
+    falling.setEnds(right, left);
+    QCOMPARE(rising.box(), QRect(QPoint(10, 20), QPoint(100, 80)));
+    QCOMPARE(falling.box(), rising.box());
+    QCOMPARE(falling.geometry(), rising.geometry());
 }
 
 QTEST_MAIN(FormWidgetTest)
