@@ -28,6 +28,8 @@ ShapeWidget::ShapeWidget(ShapeKind kind, QWidget *parent)
     : QWidget(parent)
     , m_kind(kind)
 {
+    // A shape takes no mouse input: what lies under it, the window's background say, does.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void ShapeWidget::setBorder(QColor color, int width, LineStyle style)

@@ -276,6 +276,14 @@ void FormWidgetTest::runsTimersAndForwardsClicksAndMoves()
                                Qt::NoModifier);
     QApplication::sendEvent(&window, &overBackground);
     QCOMPARE(model.backgroundHovers, 1);
+    // A shape takes no mouse input: over it the mouse is over the background.
+    const QWidget *ring = window.controlWidget("shpRing");
+    const QPoint overRing = ring->mapTo(&window, ring->rect().center());
+    QVERIFY(!window.childAt(overRing));
+    QMouseEvent overShape(QEvent::MouseMove, overRing, window.mapToGlobal(overRing), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(&window, &overShape);
+    QCOMPARE(model.backgroundHovers, 2);
 }
 
 void FormWidgetTest::ordersTabStopsAndNamesForScreenReaders()
