@@ -20,7 +20,9 @@ public:
     void closeBox() override;
     void setPrinter(bool on) override;
     void wait(int milliseconds) override;
+    void open(std::string_view window) override;
     std::string activeWindow() override;
+    Form *activeForm() override;
     std::string read(std::string_view control, std::string_view property) override;
     std::vector<std::string> takeEvents() override;
 

@@ -68,7 +68,9 @@ public:
     void closeBox() override {}
     void setPrinter(bool) override {}
     void wait(int) override {}
+    void open(std::string_view) override {}
     std::string activeWindow() override { return "frmX"; }
+    Form *activeForm() override { return nullptr; }
     std::string read(std::string_view, std::string_view) override { return {}; }
     std::vector<std::string> takeEvents() override { return std::exchange(m_events, {}); }
 

@@ -1,0 +1,303 @@
+#include "randomactions.h"
+
+#include "control.h"
+#include "form.h"
+#include "propertyvalue.h"
+#include "session.h"
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace {
+using Verb = Action::Verb;
+
+std::uint32_t hashOf(std::string_view text)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
+// A whole number below `count` (at least 1): one byte, or two for long lists.
+std::size_t below(ByteSource &bytes, std::size_t count)
+{
+    std::size_t value = bytes.next();
+    if (count > 256)
+        value = value << 8 | bytes.next();
+    return value % count;
+}
+
+template <typename List>
+const auto &oneOf(ByteSource &bytes, const List &items)
+{
+    return items[below(bytes, items.size())];
+}
+
+using Controls = std::vector<const Control *>;
+
+Controls controlsWhere(const Form &window, const std::function<bool(const Control &)> &wanted)
+{
+    Controls found;
+    for (const auto &control : window.controls()) {
+        if (wanted(*control))
+            found.push_back(control.get());
+    }
+    return found;
+}
+
+// The user mostly aims at a control that can take the action, and most of all
+// at one whose handler does something with it; sometimes at any, and then a
+// control that is hidden, disabled or on a page not shown must do nothing.
+const Control *aim(ByteSource &bytes, const Form &window, const Controls &candidates, Event handled)
+{
+    if (candidates.empty())
+        return nullptr;
+    Controls reachable;
+    Controls handling;
+    for (const Control *control : candidates) {
+        if (!window.isReachable(*control))
+            continue;
+        reachable.push_back(control);
+        if (window.hasHandler(*control, handled))
+            handling.push_back(control);
+    }
+    const std::uint8_t how = bytes.next();
+    if (how < 128 && !handling.empty())
+        return oneOf(bytes, handling);
+    if (how < 192 && !reachable.empty())
+        return oneOf(bytes, reachable);
+    return oneOf(bytes, candidates);
+}
+
+bool isPointable(const Control &control)
+{
+    return control.kind() != Kind::Timer && control.kind() != Kind::Menu;
+}
+
+std::string digits(ByteSource &bytes, std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += static_cast<char>('0' + bytes.next() % 10);
+    return text;
+}
+
+constexpr std::array<std::string_view, 15> foreignCharacters{
+    "è", "à", "é", "ù", "ò", "ì", "°", "€", "²", "½", "ß", "Ω", "日", "１", "😀",
+};
+
+// One printable character, mostly what a measure is written with.
+std::string character(ByteSource &bytes)
+{
+    const std::uint8_t kind = bytes.next();
+    if (kind < 130)
+        return std::string(1, static_cast<char>('0' + bytes.next() % 10));
+    if (kind < 150)
+        return ",";
+    if (kind < 160)
+        return ".";
+    if (kind < 168)
+        return "-";
+    if (kind < 172)
+        return "+";
+    if (kind < 180)
+        return bytes.next() % 2 ? "E" : "e";
+    if (kind < 205)
+        return std::string(1, static_cast<char>(' ' + bytes.next() % 95));
+    return std::string(oneOf(bytes, foreignCharacters));
+}
+
+// Backspace, Tab, line feed, Enter, Escape, and Ctrl+A, C, V, X, Z.
+constexpr std::array<int, 14> controlCodes{8, 8, 8, 13, 13, 27, 27, 1, 3, 22, 24, 26, 9, 10};
+
+constexpr std::array<std::string_view, 56> oddTexts{
+    "1,5", "-3", "1e308", "1E308", "1E309", "-1E309", "1,7976931348623157E+308", "1,7976931348623158E+308",
+    "4,9E-324", "1E-400", "-0", "0", "00", "0,0", " ", "  12  ", "1.000,5", "1.5", "1..2", ",5", "5,", ",", "-",
+    "+", "E", "e5", "abc", "12abc", "NaN", "nan", "inf", "Infinity", "0x1F", "１２", "3,14", "2",
+    "9999999999999999999", "922337203685477,5807", "922337203685477,5808", "1 2", "\t7", "è", "12\r\n3", "½",
+    "+-1", "--1", "1E+", "1D3", "%", "\"", "&", "1,5E-05", "5E+15", "0,00001", "123456789012345", "1,23E-310",
+};
+
+std::string number(ByteSource &bytes)
+{
+    switch (bytes.next() % 4) {
+    case 0: return digits(bytes, 1 + bytes.next() % 12);
+    case 1: return digits(bytes, 1 + bytes.next() % 6) + "," + digits(bytes, 1 + bytes.next() % 8);
+    case 2: return "-" + digits(bytes, 1 + bytes.next() % 6);
+    default:
+        return digits(bytes, 1 + bytes.next() % 3) + (bytes.next() % 2 ? "E" : "E-") + digits(bytes, 1 + bytes.next() % 3);
+    }
+}
+
+// What a user may paste: numbers of every size, and text that is no number.
+std::string pasted(ByteSource &bytes)
+{
+    switch (bytes.next() % 7) {
+    case 0:
+    case 1: return number(bytes);
+    case 2: {
+        // 200 to 400 digits, whole or with a decimal comma.
+        std::string huge = "1" + digits(bytes, 199 + bytes.next() % 201);
+        if (bytes.next() % 2)
+            huge[1 + bytes.next() % (huge.size() - 1)] = ',';
+        return huge;
+    }
+    case 3: return "0," + digits(bytes, 200 + bytes.next() % 201);
+    case 4: return std::string(oneOf(bytes, oddTexts));
+    case 5: return number(bytes) + std::string(oneOf(bytes, oddTexts));
+    default: return std::string(1 + bytes.next() % 3, ' ') + number(bytes) + std::string(bytes.next() % 3, ' ');
+    }
+}
+
+Action act(Verb verb, std::string target = {}, std::string text = {}, int number = 0)
+{
+    return Action{.verb = verb, .target = std::move(target), .text = std::move(text), .number = number};
+}
+
+std::optional<Action> boxAction(ByteSource &bytes, const Form &window, std::uint8_t pick)
+{
+    const Controls boxes = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::TextBox; });
+    const Control *box = aim(bytes, window, boxes, Event::Change);
+    if (!box)
+        return std::nullopt;
+    if (pick < 64)
+        return act(Verb::Type, box->name(), character(bytes));
+    if (pick < 76)
+        return act(Verb::Key, box->name(), {}, oneOf(bytes, controlCodes));
+    if (pick < 104)
+        return act(Verb::Paste, box->name(), pasted(bytes));
+    return act(Verb::Clear, box->name());
+}
+
+std::optional<Action> click(ByteSource &bytes, const Form &window)
+{
+    const Control *target = aim(bytes, window, controlsWhere(window, isPointable), Event::Click);
+    if (!target)
+        return std::nullopt;
+    return act(Verb::Click, target->name());
+}
+
+std::optional<Action> menu(ByteSource &bytes, const Form &window)
+{
+    const Controls items = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::Menu; });
+    const Control *item = aim(bytes, window, items, Event::Click);
+    if (!item)
+        return std::nullopt;
+    return act(Verb::Menu, item->name());
+}
+
+Action mouseMove(ByteSource &bytes, const Form &window)
+{
+    const Control *target = nullptr;
+    if (bytes.next() % 4 != 0)
+        target = aim(bytes, window, controlsWhere(window, isPointable), Event::MouseMove);
+    return act(Verb::MouseMove, target ? target->name() : "form");
+}
+
+// A page of the tab control that the user can reach, if there is one.
+std::optional<Action> tab(ByteSource &bytes, const Form &window)
+{
+    const Controls tabs = controlsWhere(window, [&window](const Control &c) {
+        return c.kind() == Kind::TabControl && window.isReachable(c);
+    });
+    if (tabs.empty())
+        return std::nullopt;
+    // One page past the last, which is no page at all.
+    const std::size_t pages = tabs.front()->pageCaptions().size();
+    return act(Verb::Tab, {}, {}, static_cast<int>(below(bytes, pages + 1)));
+}
+
+// Time enough for half a timer's interval or all of it.
+std::optional<Action> wait(ByteSource &bytes, const Form &window)
+{
+    const Controls timers = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::Timer; });
+    if (timers.empty())
+        return std::nullopt;
+    const int interval = oneOf(bytes, timers)->intervalMs();
+    return act(Verb::Wait, {}, {}, bytes.next() % 2 ? interval : interval / 2);
+}
+} // namespace
+
+SeededBytes::SeededBytes(std::uint32_t seed, std::string_view salt)
+{
+    std::seed_seq sequence{seed, hashOf(salt)};
+    m_engine.seed(sequence);
+}
+
+std::uint8_t SeededBytes::next()
+{
+    if (m_left == 0) {
+        m_word = static_cast<std::uint32_t>(m_engine());
+        m_left = 4;
+    }
+    --m_left;
+    const auto byte = static_cast<std::uint8_t>(m_word);
+    m_word >>= 8;
+    return byte;
+}
+
+std::optional<Action> nextAction(ByteSource &bytes, const Form &window)
+{
+    if (bytes.exhausted())
+        return std::nullopt;
+    // Shares of 256: typing and clicking most, waiting for a timer least.
+    const std::uint8_t pick = bytes.next();
+    std::optional<Action> action;
+    if (pick < 114)
+        action = boxAction(bytes, window, pick);
+    else if (pick < 184)
+        action = click(bytes, window);
+    else if (pick < 198)
+        action = menu(bytes, window);
+    else if (pick < 228)
+        action = mouseMove(bytes, window);
+    else if (pick < 242)
+        action = tab(bytes, window);
+    else if (pick < 245)
+        action = act(Verb::Close);
+    else if (pick < 255)
+        action = act(Verb::Printer, {}, {}, bytes.next() % 2);
+    else
+        action = wait(bytes, window);
+    // What the window has nothing for becomes a click, or a move over its background.
+    if (!action)
+        action = click(bytes, window);
+    return action ? action : mouseMove(bytes, window);
+}
+
+void perform(Session &session, const Action &action)
+{
+    switch (action.verb) {
+    case Verb::Type: session.type(action.target, action.text); break;
+    case Verb::Key: session.key(action.target, action.number); break;
+    case Verb::Paste: session.paste(action.target, action.text); break;
+    case Verb::Clear: session.clear(action.target); break;
+    case Verb::Click: session.click(action.target); break;
+    case Verb::Menu: session.menu(action.target); break;
+    case Verb::MouseMove: session.mouseMove(action.target); break;
+    case Verb::Tab: session.showTab(action.number); break;
+    case Verb::Close: session.closeBox(); break;
+    case Verb::Printer: session.setPrinter(action.number != 0); break;
+    case Verb::Wait: session.wait(action.number); break;
+    }
+}
+
+std::string describe(const Action &action)
+{
+    switch (action.verb) {
+    case Verb::Type: return "type " + action.target + " " + quote(action.text);
+    case Verb::Key: return "key " + action.target + " " + std::to_string(action.number);
+    case Verb::Paste: return "paste " + action.target + " " + quote(action.text);
+    case Verb::Clear: return "clear " + action.target;
+    case Verb::Click: return "click " + action.target;
+    case Verb::Menu: return "menu " + action.target;
+    case Verb::MouseMove: return "mousemove " + action.target;
+    case Verb::Tab: return "tab " + std::to_string(action.number);
+    case Verb::Close: return "close";
+    case Verb::Printer: return action.number ? "printer on" : "printer off";
+    case Verb::Wait: return "wait " + std::to_string(action.number);
+    }
+    return {};
+}
