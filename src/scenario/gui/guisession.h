@@ -34,6 +34,8 @@ public:
     std::string read(std::string_view control, std::string_view property) override;
     std::string showColor(std::string_view canonical) override;
     std::vector<std::string> takeEvents() override;
+    // The active window's widgets, null once the program has ended.
+    FormWidget *activeWidget() const { return m_platform.activeWindow(); }
 
 private:
     FormWidget &window() const;
