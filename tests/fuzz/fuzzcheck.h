@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+// Stops the run when a property of the code under test does not hold, so
+// libFuzzer reports the input as a crash and keeps it.
+inline void require(bool holds, const char *property)
+{
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", property);
+        std::abort();
+    }
+}
+
+// The same double, told apart from its negative zero.
+inline bool sameDouble(double a, double b)
+{
+    return a == b && std::signbit(a) == std::signbit(b);
+}
