@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Geomira and runs every test: the core alone without Qt, then the
 # whole program (GoogleTest, Qt Test, and the scenario files on the models
-# and on the real widgets, offscreen), and the Debian package.
+# and on the real widgets, offscreen), then all of it again under the address
+# and undefined-behaviour sanitizers, a short run of the fuzzers, and last the
+# Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -23,6 +25,14 @@ cmake --build build/full -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build/full -j "$jobs" --output-on-failure
 # CTest names a skipped test but not its reason.
 grep -h '^SKIPPED: ' build/full/Testing/Temporary/LastTest.log || true
+
+echo "== Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEOMIRA_SANITIZE=ON >/dev/null
+cmake --build build/asan -j "$jobs"
+QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan -j "$jobs" --output-on-failure
+
+echo "== Fuzzing the number conversions and the scenario reader"
+tests/fuzz/run.sh
 
 echo "== The Debian package"
 packaging/test-deb.sh
