@@ -31,7 +31,7 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEOMIRA_SANITIZE=ON
 cmake --build build/asan -j "$jobs"
 QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan -j "$jobs" --output-on-failure
 
-echo "== Fuzzing the number conversions and the scenario reader"
+echo "== Fuzzing the number conversions, the scenario reader and user sessions"
 tests/fuzz/run.sh
 
 echo "== The Debian package"
