@@ -1,5 +1,5 @@
 // Geomira: the main window, and from its menu every other window.
-#include "appicon.h"
+#include "applicationsetup.h"
 #include "firstpaintprobe.h"
 #include "formwidget.h"
 #include "qtplatform.h"
@@ -19,11 +19,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(applicationIcon());
-    QApplication::setDesktopFileName(QStringLiteral(GEOMIRA_APP_ID));
-    // The program ends when its windows say so: the main window goes before the greeting comes.
-    QApplication::setQuitOnLastWindowClosed(false);
+    setUpApplication();
 
     QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
     platform.start("frmGeomira");

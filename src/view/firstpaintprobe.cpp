@@ -8,12 +8,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 namespace {
 class FirstPaintProbe final : public QObject {
 public:
-    explicit FirstPaintProbe(QWidget *window)
+    FirstPaintProbe(QWidget *window, std::function<void()> callback)
         : QObject(window)
+        , m_callback(std::move(callback))
     {
         window->installEventFilter(this);
     }
@@ -21,25 +23,29 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            // Reported once the paint event has been handled and flushed.
-            QTimer::singleShot(0, this, [] {
-                const auto now = std::chrono::steady_clock::now().time_since_epoch();
-                std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
+        if (event->type() == QEvent::Paint && m_callback) {
+            // Called once the paint event has been handled and flushed.
+            QTimer::singleShot(0, this, std::exchange(m_callback, {}));
         }
         return false;
     }
 
 private:
-    bool m_seen = false;
+    std::function<void()> m_callback;
 };
 } // namespace
 
+void afterFirstPaint(QWidget *window, std::function<void()> callback)
+{
+    new FirstPaintProbe(window, std::move(callback));
+}
+
 void exitOnFirstPaint(QWidget *window)
 {
-    new FirstPaintProbe(window);
+    afterFirstPaint(window, [] {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::printf("%lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
 }
