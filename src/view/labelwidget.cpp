@@ -60,15 +60,20 @@ void LabelWidget::fitText()
     if (m_fitting)
         return;
     m_fitting = true;
+    // Any stretch, as the other controls ask for it: the same font engine, where Unstretched would
+    // load a second one of the same face and size, at a cost on every window's first opening.
     QFont natural = font();
-    natural.setStretch(QFont::Unstretched);
-    const bool oneLine = height() < 2 * QFontMetrics(natural).lineSpacing();
+    natural.setStretch(QFont::AnyStretch);
+    const QFontMetrics metrics(natural);
+    const bool oneLine = height() < 2 * metrics.lineSpacing();
     setWordWrap(!oneLine);
-    const int needed = QFontMetrics(natural).horizontalAdvance(text());
     QFont fitted = natural;
     // Condensed by at most a fifth: beyond that the text had better be clipped.
-    if (oneLine && needed > width() && width() > 0)
-        fitted.setStretch(std::max(80, 100 * width() / needed));
+    if (oneLine && width() > 0) {
+        const int needed = metrics.horizontalAdvance(text());
+        if (needed > width())
+            fitted.setStretch(std::max(80, 100 * width() / needed));
+    }
     if (fitted != font())
         setFont(fitted);
     m_fitting = false;
