@@ -25,9 +25,10 @@
 #include <vector>
 
 namespace {
-constexpr Property allProperties[] = {
-    Property::Text,        Property::Visible,     Property::Enabled,   Property::ForeColor, Property::BackColor,
-    Property::BorderColor, Property::BorderWidth, Property::FillStyle, Property::Geometry,  Property::Tab,
+// A new control's state, each look shown once (one palette for its five colours and strokes). The
+// place comes first: a child shown before it is placed would first be sized to fit its contents.
+constexpr Property creationOrder[] = {
+    Property::Geometry, Property::Text, Property::Enabled, Property::ForeColor, Property::Tab, Property::Visible,
 };
 
 // Windowed controls always lie above the graphical ones of their container.
@@ -161,7 +162,7 @@ void FormWidget::createControls()
         if (!control.toolTip().empty())
             widget->setToolTip(qText(control.toolTip()));
         m_widgets.emplace(control.name(), widget);
-        for (const Property property : allProperties)
+        for (const Property property : creationOrder)
             mirror(control, property);
         connectInput(control, widget);
     }
