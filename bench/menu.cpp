@@ -32,6 +32,7 @@ constexpr int rounds = 15;
 using Clock = std::chrono::steady_clock;
 
 struct Item {
+    std::size_t command; // its place among the menu's commands
     QString path; // the captions from the menu bar down
     std::string window;
     std::vector<double> milliseconds;
@@ -114,24 +115,25 @@ int main(int argc, char **argv)
         QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
         platform.start("frmGeomira");
         if (FormWidget *main = platform.mainWindow()) {
-            for (const Command &command : commands(*main))
-                items.push_back({command.path, {}, {}});
+            const std::vector<Command> menu = commands(*main);
+            for (std::size_t i = 0; i < menu.size(); ++i)
+                items.push_back({i, menu[i].path, {}, {}});
         }
     }
     for (int round = 0; round < rounds; ++round) {
-        for (std::size_t i = 0; i < items.size(); ++i) {
+        for (Item &item : items) {
             double milliseconds = 0;
-            if (chooseOnce(i, items[i].window, milliseconds))
-                items[i].milliseconds.push_back(milliseconds);
+            if (chooseOnce(item.command, item.window, milliseconds))
+                item.milliseconds.push_back(milliseconds);
         }
+        // The items that opened no window (the separators) are left out from then on.
+        std::erase_if(items, [](const Item &item) { return item.milliseconds.empty(); });
     }
     std::printf("median of %d rounds (first round): choosing a menu item to the first paint of its window\n", rounds);
     int width = 0;
     for (const Item &item : items)
         width = std::max(width, static_cast<int>(item.path.size()));
     for (const Item &item : items) {
-        if (item.milliseconds.empty())
-            continue; // the item opens no window
         std::printf("%s%*s %-12s %7.1f ms (%5.1f ms)\n", qPrintable(item.path),
                     width - static_cast<int>(item.path.size()), "", item.window.c_str(),
                     median(item.milliseconds), item.milliseconds.front());
