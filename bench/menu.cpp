@@ -65,20 +65,21 @@ std::vector<Command> commands(FormWidget &window)
     return found;
 }
 
-// One choice of the menu's command in a fresh program: the window it opened and the time to its first paint, if any.
+// One choice of the menu's command in a fresh program: whether it opened a window that painted,
+// which, and the time to that paint.
 bool chooseOnce(std::size_t command, std::string &window, double &milliseconds)
 {
     QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
     Clock::time_point chosen;
-    bool opened = false;
+    bool painted = false;
     platform.setListener([&](const std::string &event) {
         if (!event.starts_with("show "))
             return;
-        opened = true;
         window = event.substr(5);
         FormWidget *child = platform.activeWindow();
         afterFirstPaint(child, [&, child] {
             milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - chosen).count();
+            painted = true;
             platform.unload(child->form());
         });
     });
@@ -95,7 +96,7 @@ bool chooseOnce(std::size_t command, std::string &window, double &milliseconds)
         QCoreApplication::exit(0);
     });
     QApplication::exec();
-    return opened;
+    return painted;
 }
 
 double median(std::vector<double> values)
