@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -176,6 +177,10 @@ private slots:
     void keysPressTheButtonsAsAClickDoes_data() { addWindowRows(); }
     void keysPressTheButtonsAsAClickDoes();
     void menuOpensAndChoosesByKeyboard();
+
+private:
+    // Builds windows to read, never started.
+    QtPlatform m_platform{QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off};
 };
 
 void AccessibilityTest::treeNamesEveryControlWithAMeaningfulRole()
@@ -260,76 +265,39 @@ void AccessibilityTest::boxesAndResultsAreNamedAfterTheirLabels_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    const auto row = [](const char *window, const char *control, const char *name) {
-        QTest::addRow("%s.%s", window, control) << window << control << QString::fromUtf8(name);
+    using Names = std::initializer_list<std::pair<const char *, const char *>>;
+    const auto rows = [](const char *window, Names names) {
+        for (const auto &[control, name] : names)
+            QTest::addRow("%s.%s", window, control) << window << control << QString::fromUtf8(name);
     };
-    // Measurement boxes: the label that prompts for the measure.
-    row("frmFormule", "txt1", "Lato:");
-    row("frmFormule", "txt2", "lato:");
-    row("frmFormule", "txt3", "Altezza:");
-    row("frmCono", "txtRag", "Raggio:");
-    row("frmCono", "txtAlt", "Altezza:");
-    row("frmCono", "txtL", "Inserire quì il dato :");
-    row("frmCono", "txtR", "Inserire quì il Raggio");
-    row("frmCilindro", "txt1", "Raggio:");
-    row("frmCilindro", "txt2", "Altezza:");
-    row("frmSfera", "Text1", "Diametro");
-    row("frmTri", "Text1", "Lato:");
-    row("frmTri", "Text3", "Diametro:");
-    row("frmQua", "Text1", "Lato:");
-    row("frmQua", "Text2", "Lato A:");
-    row("frmQua", "Text3", "Lato B:");
-    row("frmTrap", "Text1", "H :");
-    row("frmTrap", "Text2", "h :");
-    row("frmTrap", "Text3", "a :");
-    row("frmTrap", "Text4", "b :");
-    row("frmTrap", "Text5", "c :");
-    row("frmRad", "Text1", "Numero :");
-    row("frmRad", "Text2", "Radice :");
+    // Measurement boxes: the label that prompts for the measure. Boxes without a
+    // prompt take the window's name; the hidden caption on the about window's
+    // picture prompts for nothing. Result labels: the caption beside them, label
+    // or button, or right above.
+    rows("frmFormule", {{"txt1", "Lato:"}, {"txt2", "lato:"}, {"txt3", "Altezza:"}, {"lbl1", "Volume in mm cubi ="},
+                        {"lblCen", "Volume in cm cubi ="}, {"lblArea", "Area in cm quadrati"}});
+    rows("frmCono", {{"txtRag", "Raggio:"}, {"txtAlt", "Altezza:"}, {"txtL", "Inserire quì il dato :"},
+                     {"txtR", "Inserire quì il Raggio"}, {"lblVcono", "Volume in mm cubi ="},
+                     {"lblCm", "Volume in cm cubi ="}, {"lblSm", "Superficie in mm q ="}, {"lblCentt", "Sup.cm q ="}});
+    rows("frmCilindro", {{"txt1", "Raggio:"}, {"txt2", "Altezza:"}, {"lbl1", "Volume in mm cubi ="},
+                         {"lblCen", "Volume in cm cubi ="}, {"lblArea", "Area in cm quadrati"}});
+    rows("frmSfera", {{"Text1", "Diametro"}, {"Label2", "Volume in mm cubi ="}, {"Label3", "Volume in cm cubi ="},
+                      {"Label5", "mm"}, {"Label6", "cm"}});
+    rows("frmTri", {{"Text1", "Lato:"}, {"Text3", "Diametro:"}, {"Label2", "Area in mm:"}, {"Label3", "Area in cm:"},
+                    {"Label12", "Area in mm:"}, {"Label11", "Area in cm:"}, {"Label15", "mm:"}, {"Label13", "cm:"}});
+    rows("frmQua", {{"Text1", "Lato:"}, {"Text2", "Lato A:"}, {"Text3", "Lato B:"}, {"Label2", "Area in mm:"},
+                    {"Label3", "Area in cm:"}, {"Label13", "Diagonale (D) in  mm:"}, {"Label10", "Area in mm:"},
+                    {"Label8", "Area in cm:"}, {"Label12", "Diagonale (D) in mm:"}});
+    rows("frmTrap", {{"Text1", "H :"}, {"Text2", "h :"}, {"Text3", "a :"}, {"Text4", "b :"}, {"Text5", "c :"},
+                     {"Label8", "mm :"}, {"Label7", "cm :"}});
+    rows("frmRad", {{"Text1", "Numero :"}, {"Text2", "Radice :"}, {"Label3", "Calcola  Radice"}});
     for (const char *box : {"Text1", "Text5", "Text9"})
-        row("frmFori", box, "Inserire il diametrro :");
-    // Boxes without a prompt take the window's name; the hidden caption on the
-    // about window's picture prompts for nothing.
-    row("frmGeomira", "Text1", "Geomira");
-    row("frmIo", "Text1", "Io");
-    // Result labels: the caption beside them, label or button, or right above.
-    row("frmFormule", "lbl1", "Volume in mm cubi =");
-    row("frmFormule", "lblCen", "Volume in cm cubi =");
-    row("frmFormule", "lblArea", "Area in cm quadrati");
-    row("frmCono", "lblVcono", "Volume in mm cubi =");
-    row("frmCono", "lblCm", "Volume in cm cubi =");
-    row("frmCono", "lblSm", "Superficie in mm q =");
-    row("frmCono", "lblCentt", "Sup.cm q =");
-    row("frmCilindro", "lbl1", "Volume in mm cubi =");
-    row("frmCilindro", "lblCen", "Volume in cm cubi =");
-    row("frmCilindro", "lblArea", "Area in cm quadrati");
-    row("frmSfera", "Label2", "Volume in mm cubi =");
-    row("frmSfera", "Label3", "Volume in cm cubi =");
-    row("frmSfera", "Label5", "mm");
-    row("frmSfera", "Label6", "cm");
-    row("frmTri", "Label2", "Area in mm:");
-    row("frmTri", "Label3", "Area in cm:");
-    row("frmTri", "Label12", "Area in mm:");
-    row("frmTri", "Label11", "Area in cm:");
-    row("frmTri", "Label15", "mm:");
-    row("frmTri", "Label13", "cm:");
-    row("frmQua", "Label2", "Area in mm:");
-    row("frmQua", "Label3", "Area in cm:");
-    row("frmQua", "Label13", "Diagonale (D) in  mm:");
-    row("frmQua", "Label10", "Area in mm:");
-    row("frmQua", "Label8", "Area in cm:");
-    row("frmQua", "Label12", "Diagonale (D) in mm:");
-    row("frmTrap", "Label8", "mm :");
-    row("frmTrap", "Label7", "cm :");
-    row("frmRad", "Label3", "Calcola  Radice");
-    const std::pair<const char *, const char *> holeResults[] = {
-        {"Label20", "Label22"}, {"Label27", "Label28"}, {"Label32", "Label31"},
-        {"Label38", "Label39"}, {"Label41", "Label40"}, {"Label62", "Label61"},
-    };
-    for (const auto &[mm, cm] : holeResults) {
-        row("frmFori", mm, "mm :");
-        row("frmFori", cm, "cm :");
-    }
+        rows("frmFori", {{box, "Inserire il diametrro :"}});
+    for (const auto &[mm, cm] : Names{{"Label20", "Label22"}, {"Label27", "Label28"}, {"Label32", "Label31"},
+                                      {"Label38", "Label39"}, {"Label41", "Label40"}, {"Label62", "Label61"}})
+        rows("frmFori", {{mm, "mm :"}, {cm, "cm :"}});
+    rows("frmGeomira", {{"Text1", "Geomira"}});
+    rows("frmIo", {{"Text1", "Io"}});
 }
 
 void AccessibilityTest::boxesAndResultsAreNamedAfterTheirLabels()
@@ -337,8 +305,7 @@ void AccessibilityTest::boxesAndResultsAreNamedAfterTheirLabels()
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, name);
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
-    FormWidget shown(createWindow(window.toStdString(), platform));
+    FormWidget shown(createWindow(window.toStdString(), m_platform));
     QWidget *widget = shown.controlWidget(control.toStdString());
     QVERIFY(widget);
     QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
@@ -347,8 +314,7 @@ void AccessibilityTest::boxesAndResultsAreNamedAfterTheirLabels()
 void AccessibilityTest::resultLabelsReadTheirNumberAfterTheName()
 {
     QFETCH(QString, window);
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
-    FormWidget shown(createWindow(window.toStdString(), platform));
+    FormWidget shown(createWindow(window.toStdString(), m_platform));
     for (const auto &control : shown.form().controls()) {
         if (control->kind() != Kind::Label || !control->text().empty())
             continue;
@@ -429,8 +395,7 @@ void AccessibilityTest::keysPressTheButtonsAsAClickDoes()
 {
     QFETCH(QString, window);
     const std::string formName = window.toStdString();
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
-    const std::unique_ptr<Form> design = createWindow(formName, platform);
+    const std::unique_ptr<Form> design = createWindow(formName, m_platform);
     for (const auto &control : design->controls()) {
         if (control->kind() != Kind::CommandButton || !design->isReachable(*control))
             continue;
@@ -462,17 +427,15 @@ void AccessibilityTest::keysPressTheButtonsAsAClickDoes()
 // effect as choosing it with the mouse.
 void AccessibilityTest::menuOpensAndChoosesByKeyboard()
 {
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
-    const std::unique_ptr<Form> design = createWindow("frmGeomira", platform);
-    const Form &form = *design;
+    const std::unique_ptr<Form> form = createWindow("frmGeomira", m_platform);
     int chosen = 0;
-    for (const auto &control : form.controls()) {
-        if (control->kind() != Kind::Menu || !form.hasHandler(*control, Event::Click))
+    for (const auto &control : form->controls()) {
+        if (control->kind() != Kind::Menu || !form->hasHandler(*control, Event::Click))
             continue;
         // The path from the menu bar down to the item.
         std::vector<const Control *> path{control.get()};
         while (!path.front()->container().empty())
-            path.insert(path.begin(), form.find(path.front()->container()));
+            path.insert(path.begin(), form->find(path.front()->container()));
         const char letter = accessKey(path.front()->text());
         QVERIFY2(letter, qPrintable(qs(path.front()->name() + " has no access key")));
 
