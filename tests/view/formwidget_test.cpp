@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -71,6 +70,11 @@ public:
     int closeBoxes = 0;
 };
 
+Sampler &samplerOf(FormWidget &window)
+{
+    return static_cast<Sampler &>(window.form());
+}
+
 QPoint pixelsOf(int left, int top)
 {
     return QPoint(left / 15, top / 15);
@@ -100,6 +104,8 @@ private slots:
     void init()
     {
         m_platform = std::make_unique<QtPlatform>(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
+        m_events.clear();
+        m_platform->setListener([this](const std::string &event) { m_events.push_back(event); });
     }
     void cleanup() { m_platform.reset(); }
 
@@ -128,6 +134,7 @@ private slots:
 private:
     std::unique_ptr<Sampler> makeSampler() { return std::make_unique<Sampler>(*m_platform); }
     std::unique_ptr<QtPlatform> m_platform;
+    std::vector<std::string> m_events;
 };
 
 void FormWidgetTest::namesEveryControlAfterTheTable()
@@ -181,13 +188,12 @@ void FormWidgetTest::placesControlsInTheirContainers()
 void FormWidgetTest::stacksGraphicsBelowWindowedControls()
 {
     FormWidget window(makeSampler());
-    // lblName comes after txtName in the table, yet stays below it.
-    QVERIFY(isStackedBelow(window.controlWidget("lblName"), window.controlWidget("txtName")));
-    QVERIFY(isStackedBelow(window.controlWidget("linDiag"), window.controlWidget("fraBox")));
-    QVERIFY(isStackedBelow(window.controlWidget("imgPortrait"), window.controlWidget("cmdOk")));
-    // Among windowed controls the table's order holds.
-    QVERIFY(isStackedBelow(window.controlWidget("fraBox"), window.controlWidget("txtName")));
-    QVERIFY(isStackedBelow(window.controlWidget("txtName"), window.controlWidget("cmdOk")));
+    // Graphics stay below windowed controls (lblName though it comes after txtName in
+    // the table); among windowed controls the table's order holds.
+    const std::pair<const char *, const char *> stacked[] = {
+        {"lblName", "txtName"}, {"linDiag", "fraBox"}, {"imgPortrait", "cmdOk"}, {"fraBox", "txtName"}, {"txtName", "cmdOk"}};
+    for (const auto &[lower, upper] : stacked)
+        QVERIFY2(isStackedBelow(window.controlWidget(lower), window.controlWidget(upper)), lower);
     QVERIFY(window.controlWidget("linDiag")->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
@@ -214,9 +220,8 @@ void FormWidgetTest::showsOnlyTheCurrentTabPage()
 
 void FormWidgetTest::buildsTheMenuFromTheItems()
 {
-    auto sampler = makeSampler();
-    Sampler &model = *sampler;
-    FormWidget window(std::move(sampler));
+    FormWidget window(makeSampler());
+    Sampler &model = samplerOf(window);
     QAction *file = window.menuAction("mnuFile");
     QAction *open = window.menuAction("mnuOpen");
     QAction *help = window.menuAction("mnuHelp");
@@ -239,9 +244,8 @@ void FormWidgetTest::buildsTheMenuFromTheItems()
 
 void FormWidgetTest::runsTimersAndForwardsClicksAndMoves()
 {
-    auto sampler = makeSampler();
-    Sampler &model = *sampler;
-    FormWidget window(std::move(sampler));
+    FormWidget window(makeSampler());
+    Sampler &model = samplerOf(window);
     window.show();
     auto *timer = window.timer("tmrTick");
     QVERIFY(timer->isActive());
@@ -262,27 +266,25 @@ void FormWidgetTest::runsTimersAndForwardsClicksAndMoves()
     QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
     QTRY_COMPARE(model.pressed, 3);
 
+    const auto moveMouse = [](QWidget *target, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    };
     QWidget *name = window.controlWidget("txtName");
     QVERIFY(name->hasMouseTracking());
     QVERIFY(!window.controlWidget("cmdOk")->hasMouseTracking());
-    QMouseEvent overBox(QEvent::MouseMove, QPointF(5, 5), name->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(name, &overBox);
+    moveMouse(name, QPoint(5, 5));
     QCOMPARE(model.hovers, 1);
     QCOMPARE(model.backgroundHovers, 0);
     const QPoint free = window.clientRect().bottomLeft() + QPoint(2, -2);
     QVERIFY(!window.childAt(free));
-    QMouseEvent overBackground(QEvent::MouseMove, free, window.mapToGlobal(free), Qt::NoButton, Qt::NoButton,
-                               Qt::NoModifier);
-    QApplication::sendEvent(&window, &overBackground);
+    moveMouse(&window, free);
     QCOMPARE(model.backgroundHovers, 1);
     // A shape takes no mouse input: over it the mouse is over the background.
     const QWidget *ring = window.controlWidget("shpRing");
     const QPoint overRing = ring->mapTo(&window, ring->rect().center());
     QVERIFY(!window.childAt(overRing));
-    QMouseEvent overShape(QEvent::MouseMove, overRing, window.mapToGlobal(overRing), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-    QApplication::sendEvent(&window, &overShape);
+    moveMouse(&window, overRing);
     QCOMPARE(model.backgroundHovers, 2);
 }
 
@@ -353,9 +355,8 @@ void FormWidgetTest::enterAndEscapeStayInTheBox()
     QFETCH(QString, box);
     QFETCH(int, key);
     QFETCH(QString, text);
-    auto sampler = makeSampler();
-    Sampler &model = *sampler;
-    FormWidget window(std::move(sampler));
+    FormWidget window(makeSampler());
+    Sampler &model = samplerOf(window);
     window.show();
     QWidget *widget = window.controlWidget(box.toStdString());
     widget->setFocus();
@@ -375,9 +376,8 @@ void FormWidgetTest::mirrorsModelChangesAtOnce()
     form.find("Label1")->setVisible(true);
     QVERIFY(!caption->isHidden());
 
-    auto sampler = makeSampler();
-    Sampler &model = *sampler;
-    FormWidget sample(std::move(sampler));
+    FormWidget sample(makeSampler());
+    Sampler &model = samplerOf(sample);
     auto *name = qobject_cast<QLineEdit *>(sample.controlWidget("txtName"));
     model.find("txtName")->setText("12,5");
     QCOMPARE(name->text(), QStringLiteral("12,5"));
@@ -437,17 +437,14 @@ void FormWidgetTest::paintsTheGradientOnTheMainWindow()
 
 void FormWidgetTest::closeBoxAsksTheModel()
 {
-    std::vector<std::string> events;
-    m_platform->setListener([&events](const std::string &event) { events.push_back(event); });
     m_platform->start("frmGeomira");
     m_platform->mainWindow()->close();
-    QCOMPARE(events, (std::vector<std::string>{"close frmGeomira", "end"}));
+    QCOMPARE(m_events, (std::vector<std::string>{"close frmGeomira", "end"}));
     QVERIFY(m_platform->hasEnded());
     QCOMPARE(m_platform->activeWindow(), nullptr);
 
-    auto sampler = makeSampler();
-    Sampler &model = *sampler;
-    FormWidget window(std::move(sampler));
+    FormWidget window(makeSampler());
+    Sampler &model = samplerOf(window);
     window.show();
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
@@ -487,14 +484,12 @@ void FormWidgetTest::markerShownBeforeAMessageIsOnScreenWhileItIsUp()
 
 void FormWidgetTest::printsOnlyWithAPrinter()
 {
-    std::vector<std::string> events;
-    m_platform->setListener([&events](const std::string &event) { events.push_back(event); });
     m_platform->start("frmGeomira");
     const Form &form = m_platform->mainWindow()->form();
     QVERIFY(!m_platform->print(form));
     m_platform->setPrinter(QtPlatform::Printer::PdfFile);
     QVERIFY(m_platform->print(form));
-    QCOMPARE(events, std::vector<std::string>{"print"});
+    QCOMPARE(m_events, std::vector<std::string>{"print"});
     if (!QPrinterInfo::defaultPrinter().isNull())
         QSKIP("this machine has a printer");
     m_platform->setPrinter(QtPlatform::Printer::System);
