@@ -54,11 +54,6 @@ std::string shownText(const QWidget *widget)
     return {};
 }
 
-std::string colourText(const QColor &color)
-{
-    return formatColor(fromQColor(color));
-}
-
 // The first property of one control that its widget shows otherwise than the model holds it.
 class ControlMirror {
 public:
@@ -98,7 +93,7 @@ private:
 
     void compareColour(std::string_view property, const QColor &shown, Color held)
     {
-        compare(property, colourText(shown), colourText(toQColor(held)));
+        compare(property, formatColor(fromQColor(shown)), formatColor(fromQColor(toQColor(held))));
     }
 
     void menuItem()
