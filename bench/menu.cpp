@@ -13,6 +13,7 @@
 #include "applicationsetup.h"
 #include "firstpaintprobe.h"
 #include "formwidget.h"
+#include "median.h"
 #include "qtplatform.h"
 
 #include <QAction>
@@ -99,11 +100,6 @@ bool chooseOnce(std::size_t command, std::string &window, double &milliseconds)
     return painted;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 } // namespace
 
 int main(int argc, char **argv)

@@ -6,7 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include "median.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -57,12 +58,6 @@ bool measure(const char *program, Sample &sample)
     sample.milliseconds = static_cast<double>(std::atoll(output.c_str()) - start) / 1e6;
     sample.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
     return true;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 } // namespace
 
