@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
-packages=("${BUILD_PACKAGES[@]}" libgtest-dev)
+# Every stage's packages at once, so that a newcomer without root gets one line to run.
+packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}")
 # The printing test runs a CUPS server of its own, which needs root; without root it is skipped.
 [ "$(id -u)" -ne 0 ] || packages+=("${PRINT_TEST_PACKAGES[@]}")
 needs "${packages[@]}"

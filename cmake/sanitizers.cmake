@@ -17,4 +17,7 @@ if(GEOMIRA_SANITIZE OR GEOMIRA_FUZZ)
   add_compile_options(-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all
                       -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined,float-cast-overflow)
+  # The runtime's options, compiled into every program built after this point.
+  add_library(geomira_sanitizer_options OBJECT ${CMAKE_CURRENT_LIST_DIR}/sanitizeroptions.cpp)
+  link_libraries(geomira_sanitizer_options)
 endif()

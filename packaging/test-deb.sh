@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-needs "${BUILD_PACKAGES[@]}" dpkg-dev lintian desktop-file-utils appstream xvfb xauth
+needs "${BUILD_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}"
 
 build=build/deb
 app_id=org.geomira.Geomira

@@ -22,5 +22,10 @@ needs() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-comic-neue)
+TEST_PACKAGES=(libgtest-dev)
+# clang and its sanitizer runtime, for libFuzzer.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# Building the Debian package, checking it, and starting it on a virtual display.
+PACKAGE_TEST_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream xvfb xauth)
 # A CUPS server, a print queue that writes PDF files, and pdftoppm to read them.
 PRINT_TEST_PACKAGES=(cups printer-driver-cups-pdf poppler-utils)

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/deps.sh
-needs cmake ninja-build clang libclang-rt-14-dev
+needs cmake ninja-build "${FUZZ_PACKAGES[@]}"
 
 seconds=${1:-30}
 build=build/fuzz
