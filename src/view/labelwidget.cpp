@@ -1,5 +1,7 @@
 #include "labelwidget.h"
 
+#include "shapewidget.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -103,12 +105,27 @@ QFont LabelWidget::fittedCaption(const QFont &natural)
     setWordWrap(!oneLine);
     QFont fitted = natural;
     // Condensed by at most a fifth: beyond that the text had better be clipped.
-    if (oneLine && width() > 0) {
+    const int room = captionRoom();
+    if (oneLine && room > 0) {
         const int needed = metrics.horizontalAdvance(text());
-        if (needed > width())
-            fitted.setStretch(std::max(80, 100 * width() / needed));
+        if (needed > room)
+            fitted.setStretch(std::max(80, 100 * room / needed));
     }
     return fitted;
+}
+
+// The box, less any part of it under the outline of a shape drawn around the caption: the
+// closing window's greeting ends at the window's edge, inside its thick frame.
+int LabelWidget::captionRoom() const
+{
+    int right = geometry().right();
+    if (parentWidget()) {
+        for (const ShapeWidget *shape : parentWidget()->findChildren<ShapeWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!shape->isHidden() && shape->geometry().contains(geometry().center()))
+                right = std::min(right, shape->geometry().right() - shape->borderWidth());
+        }
+    }
+    return right - geometry().left() + 1;
 }
 
 // A number cut at the edge reads as another number, so the font gets as small as the whole text needs.

@@ -33,6 +33,7 @@ protected:
 private:
     void fitText();
     QFont fittedCaption(const QFont &natural);
+    int captionRoom() const;
     QFont fittedResult(const QFont &natural) const;
 
     // The font the window asks for; fitting only ever draws with a narrower or smaller one.
