@@ -21,6 +21,7 @@ needs() {
     fi
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-comic-neue)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-comic-neue
+    fonts-urw-base35 qt6-translations-l10n)
 # A CUPS server, a print queue that writes PDF files, and pdftoppm to read them.
 PRINT_TEST_PACKAGES=(cups printer-driver-cups-pdf poppler-utils)
