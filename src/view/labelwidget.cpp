@@ -103,6 +103,10 @@ QFont LabelWidget::fittedCaption(const QFont &natural)
     const QFontMetrics metrics(natural);
     const bool oneLine = height() < 2 * metrics.lineSpacing();
     setWordWrap(!oneLine);
+    // A face with a taller ascent than the window's own (P052 for Book Antiqua) would put the
+    // baseline below a box that fitted the letter: such a line is centred on the box instead.
+    const Qt::Alignment vertical = oneLine && metrics.ascent() > height() ? Qt::AlignVCenter : Qt::AlignTop;
+    setAlignment((alignment() & ~Qt::AlignVertical_Mask) | vertical);
     QFont fitted = natural;
     // Condensed by at most a fifth: beyond that the text had better be clipped.
     const int room = captionRoom();
