@@ -32,10 +32,12 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries from the binaries, and the fonts that the windows' faces map to.
+# The libraries from the binaries, the fonts that the windows' faces map to,
+# and Qt's own texts in Italian.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Printing loads CUPS's library when it prints, so the binary does not name it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-comic-neue, libcups2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "fonts-liberation, fonts-comic-neue, fonts-urw-base35, qt6-translations-l10n, libcups2")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

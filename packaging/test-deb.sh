@@ -37,12 +37,14 @@ done
 for file in "${expected[@]}"; do
     [ -f "$unpacked/$file" ] || { echo "error: the package has no /$file" >&2; exit 1; }
 done
-# The version is written in the changelog and the metainfo by hand: a new one must be in both.
+# The version is written once, in CMakeLists.txt; the changelog, written by hand, must have an entry for it.
 version=$(dpkg-deb -f "$deb" Version)
 [ "$(dpkg-parsechangelog -l packaging/changelog -S Version)" = "$version" ] ||
     { echo "error: packaging/changelog has no entry for $version" >&2; exit 1; }
-grep -q "<release version=\"${version%-*}\"" "data/$app_id.metainfo.xml" ||
-    { echo "error: data/$app_id.metainfo.xml has no release ${version%-*}" >&2; exit 1; }
+grep -q "<release version=\"${version%-*}\"" "$unpacked/usr/share/metainfo/$app_id.metainfo.xml" ||
+    { echo "error: the metainfo has no release ${version%-*}" >&2; exit 1; }
+shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$unpacked/usr/bin/geomira" --version)
+[ "$shown" = "Geomira ${version%-*}" ] || { echo "error: geomira --version says \"$shown\"" >&2; exit 1; }
 desktop-file-validate "$unpacked/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app_id.metainfo.xml"
 # Fails on errors and shows any warning; the package's overrides say why it has none to show.

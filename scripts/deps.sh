@@ -21,7 +21,8 @@ needs() {
     fi
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-comic-neue)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-comic-neue
+    fonts-urw-base35 qt6-translations-l10n)
 TEST_PACKAGES=(libgtest-dev)
 # clang and its sanitizer runtime, for libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 void setUpApplication()
 {
@@ -13,4 +16,9 @@ void setUpApplication()
     QApplication::setDesktopFileName(QStringLiteral(GEOMIRA_APP_ID));
     // The program ends when its windows say so: the main window goes before the greeting comes.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own texts (a box's right-click menu, say) in Italian like the program's, whatever the locale.
+    auto *qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qt"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexts);
 }

@@ -1,5 +1,6 @@
 // Geomira: the main window, and from its menu every other window.
 #include "applicationsetup.h"
+#include "commandline.h"
 #include "firstpaintprobe.h"
 #include "formwidget.h"
 #include "qtplatform.h"
@@ -11,6 +12,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const auto status = answerCommandLine(argc, argv))
+        return *status;
     // Without a display Qt would abort with a message about plugins; say what is missing instead.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {

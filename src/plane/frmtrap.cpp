@@ -1,7 +1,6 @@
 #include "frmtrap.h"
 
 #include "keys.h"
-#include "numbers.h"
 #include "operations.h"
 #include "planecontrols.h"
 #include "platform.h"
@@ -155,8 +154,7 @@ void FrmTrap::Command2_Click()
     if (!Hc)
         return;
     // Twice the area: the middle trapezoid plus the triangles on either side.
-    // The heights in the sum are read with the point as decimal separator.
-    const double twiceArea = ((*a * (leadingNumber(Text1.text()) + leadingNumber(Text2.text()))) + *hb) + *Hc;
+    const double twiceArea = ((*a * (*H + *h)) + *hb) + *Hc;
     const auto twice = resultText(platform(), twiceArea);
     if (!twice)
         return;

@@ -31,8 +31,9 @@ Color fromQColor(const QColor &color)
 QFont toQFont(const Font &font)
 {
     // Faces of the windows' design and their metric-compatible free counterparts.
-    static constexpr std::array<std::pair<std::string_view, const char *>, 6> faces{{
+    static constexpr std::array<std::pair<std::string_view, const char *>, 7> faces{{
         {"Times New Roman", "Liberation Serif"},
+        {"Book Antiqua", "P052"},
         {"MS Serif", "Liberation Serif"},
         {"MS Sans Serif", "Liberation Sans"},
         {"Arial", "Liberation Sans"},

@@ -10,7 +10,8 @@ namespace {
 constexpr QLatin1String portraitId("portrait");
 
 // The author's emblem: a compass drawing its circle over a set square,
-// navy, blue and yellow, on a 150 by 150 grid.
+// navy, blue and yellow, on a 150 by 150 grid. The bottom fifth stays plain
+// navy: the window writes its light yellow caption there.
 void paintPortrait(QPainter &painter)
 {
     const QColor navy(0, 0, 96);
@@ -19,34 +20,34 @@ void paintPortrait(QPainter &painter)
     const QColor steel(220, 226, 240);
 
     painter.fillRect(QRectF(0, 0, 150, 150), navy);
-    QRadialGradient glow(QPointF(75, 82), 62);
+    QRadialGradient glow(QPointF(75, 62), 52);
     glow.setColorAt(0, blue.lighter(130));
     glow.setColorAt(1, blue.darker(160));
     painter.setPen(Qt::NoPen);
     painter.setBrush(glow);
-    painter.drawEllipse(QPointF(75, 82), 58, 58);
+    painter.drawEllipse(QPointF(75, 62), 48, 48);
 
     // The circle the compass is drawing, still open where the pencil is.
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(yellow, 2, Qt::DashLine, Qt::RoundCap));
-    painter.drawArc(QRectF(27, 34, 96, 96), 200 * 16, 300 * 16);
+    painter.drawArc(QRectF(35, 22, 80, 80), 200 * 16, 300 * 16);
 
     // The set square, with its hollow centre.
     QPainterPath square;
-    square.addPolygon(QPolygonF{QPointF(22, 128), QPointF(128, 128), QPointF(22, 40), QPointF(22, 128)});
+    square.addPolygon(QPolygonF{QPointF(20, 104), QPointF(112, 104), QPointF(20, 28), QPointF(20, 104)});
     QPainterPath hollow;
-    hollow.addPolygon(QPolygonF{QPointF(38, 116), QPointF(92, 116), QPointF(38, 71), QPointF(38, 116)});
+    hollow.addPolygon(QPolygonF{QPointF(34, 94), QPointF(78, 94), QPointF(34, 58), QPointF(34, 94)});
     painter.setPen(QPen(navy, 1.5));
     painter.setBrush(yellow);
     painter.drawPath(square.subtracted(hollow));
     painter.setPen(QPen(navy, 1));
-    for (int mark = 30; mark <= 120; mark += 10)
-        painter.drawLine(QPointF(mark, 128), QPointF(mark, mark % 50 == 0 ? 122 : 125));
+    for (int mark = 28; mark <= 108; mark += 10)
+        painter.drawLine(QPointF(mark, 104), QPointF(mark, mark % 20 == 8 ? 98 : 101));
 
     // The compass: two legs from a hinge, a needle and a pencil.
-    const QPointF hinge(75, 26);
-    const QPointF needle(52, 118);
-    const QPointF pencil(104, 112);
+    const QPointF hinge(75, 22);
+    const QPointF needle(52, 96);
+    const QPointF pencil(100, 90);
     painter.setPen(QPen(steel, 6, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(hinge, needle);
     painter.drawLine(hinge, pencil);

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
 
 // A caption that reports clicks, which Qt's label does not. Its text wraps at
 // word boundaries, unless the label is only one line high: then the line is
 // condensed a little where the substitute font runs wider than the box, rather
-// than losing its tail to a hidden second line or to the edge.
+// than losing its tail to a hidden second line or to the edge. A result is
+// never cut: its font shrinks until the whole number fits, and a right click
+// offers to copy it.
 class LabelWidget : public QLabel {
     Q_OBJECT
 public:
@@ -22,13 +25,19 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void fitText();
+    QFont fittedCaption(const QFont &natural);
+    int captionRoom() const;
+    QFont fittedResult(const QFont &natural) const;
 
+    // The font the window asks for; fitting only ever draws with a narrower or smaller one.
+    QFont m_natural;
     bool m_pressed = false;
     bool m_fitting = false;
     bool m_showsResult = false;

@@ -3,24 +3,73 @@
 #include "appearance.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 
 namespace {
-Qt::BrushStyle brushStyle(FillStyle style)
+// Qt's own hatch patterns repeat every 8 device pixels, finer and finer as the screen's scale grows;
+// these lines repeat every 8 of the window's pixels and fall on the same pixels as Qt's at 1x.
+constexpr int hatchSpacing = 8;
+constexpr int crossColumnPhase = 4;
+constexpr int crossRowPhase = 3;
+constexpr int diagonalPhase = 7;
+
+// The first line at or before `from` of those at phase, phase + spacing, ...
+int firstLine(int from, int phase)
 {
-    switch (style) {
-    case FillStyle::Solid: return Qt::SolidPattern;
-    case FillStyle::Cross: return Qt::CrossPattern;
-    case FillStyle::UpwardDiagonal: return Qt::BDiagPattern;
-    case FillStyle::Transparent: break;
+    return from - (((from - phase) % hatchSpacing) + hatchSpacing) % hatchSpacing;
+}
+
+void paintHatching(QPainter &painter, const QPainterPath &shape, FillStyle style, QColor color)
+{
+    painter.save();
+    painter.setClipPath(shape, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(color, 1));
+    const QRect box = shape.boundingRect().toAlignedRect();
+    if (style == FillStyle::Cross) {
+        for (int x = firstLine(box.left(), crossColumnPhase); x <= box.right(); x += hatchSpacing)
+            painter.drawLine(x, box.top(), x, box.bottom());
+        for (int y = firstLine(box.top(), crossRowPhase); y <= box.bottom(); y += hatchSpacing)
+            painter.drawLine(box.left(), y, box.right(), y);
+    } else {
+        // Rising to the right: the pixels of the box where x + y is the same.
+        for (int sum = firstLine(box.left() + box.top(), diagonalPhase); sum <= box.right() + box.bottom();
+             sum += hatchSpacing) {
+            const int left = std::max(box.left(), sum - box.bottom());
+            const int right = std::min(box.right(), sum - box.top());
+            painter.drawLine(left, sum - left, right, sum - right);
+        }
     }
-    return Qt::NoBrush;
+    painter.restore();
 }
 
 bool isSquare(ShapeKind kind)
 {
     return kind == ShapeKind::Square || kind == ShapeKind::Circle || kind == ShapeKind::RoundedSquare;
+}
+
+QPainterPath outlineOf(ShapeKind kind, const QRectF &area)
+{
+    QPainterPath path;
+    switch (kind) {
+    case ShapeKind::Rectangle:
+    case ShapeKind::Square:
+        path.addRect(area);
+        break;
+    case ShapeKind::Oval:
+    case ShapeKind::Circle:
+        path.addEllipse(area);
+        break;
+    case ShapeKind::RoundedRectangle:
+    case ShapeKind::RoundedSquare: {
+        const qreal radius = std::min(area.width(), area.height()) / 4;
+        path.addRoundedRect(area, radius, radius);
+        break;
+    }
+    }
+    return path;
 }
 } // namespace
 
@@ -58,25 +107,13 @@ void ShapeWidget::paintEvent(QPaintEvent *)
     const qreal half = m_borderWidth / 2.0;
     area.adjust(half, half, -half, -half);
 
+    const QPainterPath outline = outlineOf(m_kind, area);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(m_borderWidth > 0 ? QPen(m_borderColor, m_borderWidth, toPenStyle(m_borderStyle))
-                                     : QPen(Qt::NoPen));
-    painter.setBrush(QBrush(m_fillColor, brushStyle(m_fillStyle)));
-    switch (m_kind) {
-    case ShapeKind::Rectangle:
-    case ShapeKind::Square:
-        painter.drawRect(area);
-        break;
-    case ShapeKind::Oval:
-    case ShapeKind::Circle:
-        painter.drawEllipse(area);
-        break;
-    case ShapeKind::RoundedRectangle:
-    case ShapeKind::RoundedSquare: {
-        const qreal radius = std::min(area.width(), area.height()) / 4;
-        painter.drawRoundedRect(area, radius, radius);
-        break;
-    }
-    }
+    if (m_fillStyle == FillStyle::Solid)
+        painter.fillPath(outline, m_fillColor);
+    else if (m_fillStyle != FillStyle::Transparent)
+        paintHatching(painter, outline, m_fillStyle, m_fillColor);
+    if (m_borderWidth > 0)
+        painter.strokePath(outline, QPen(m_borderColor, m_borderWidth, toPenStyle(m_borderStyle)));
 }
