@@ -36,3 +36,4 @@ tests/fuzz/run.sh
 
 echo "== The Debian package"
 packaging/test-deb.sh
+scripts/count-lines.sh
