@@ -117,7 +117,6 @@ void FormWidgetTest::placesControlsInTheirContainers()
     QCOMPARE(widget->mapTo(holder, QPoint()) - (holder == &window ? window.clientRect().topLeft() : QPoint()),
              geometry.topLeft());
     QCOMPARE(widget->size(), geometry.size());
-    QVERIFY(window.clientRect().top() > 0);
     QCOMPARE(window.clientRect().size(), QSize(600, 400));
 }
 
