@@ -37,3 +37,4 @@ tests/fuzz/run.sh
 
 echo "== The Debian package"
 packaging/test-deb.sh
+scripts/count-lines.sh

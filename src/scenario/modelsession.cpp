@@ -2,6 +2,7 @@
 
 #include "control.h"
 #include "form.h"
+#include "keys.h"
 #include "propertyvalue.h"
 
 namespace {
@@ -91,11 +92,11 @@ void ModelSession::typeCode(Control &box, int code)
     if (code == 0 || box.isLocked() || box.kind() != Kind::TextBox)
         return;
     std::string text = box.text();
-    if (code == 8)
+    if (code == keys::backspace)
         dropLast(text);
-    else if (code == 13 && box.isMultiLine())
+    else if (code == keys::enter && box.isMultiLine())
         text += "\r\n";
-    else if (code >= 32)
+    else if (code >= keys::space)
         text += encode(code);
     form.edit(box, std::move(text));
 }

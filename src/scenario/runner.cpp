@@ -173,6 +173,10 @@ Tally runScript(const std::string &name, const std::string &text, const SessionF
     const Script script = parseScript(text);
     for (const Scenario &scenario : script.scenarios) {
         std::unique_ptr<Session> session = sessions();
+        const auto fail = [&](int line, const std::string &failure) {
+            out << name << ':' << line << ": " << failure << " (scenario \"" << scenario.name << "\")\n";
+            ++tally.failed;
+        };
         bool passed = true;
         for (const Step &step : scenario.steps) {
             std::optional<std::string> failure;
@@ -182,12 +186,20 @@ Tally runScript(const std::string &name, const std::string &text, const SessionF
                 failure = error.what();
             }
             if (failure) {
-                out << name << ':' << step.line << ": " << *failure << " (scenario \"" << scenario.name << "\")\n";
+                fail(step.line, *failure);
                 passed = false;
                 break;
             }
         }
-        ++(passed ? tally.passed : tally.failed);
+        if (!passed)
+            continue;
+        // Events that no `events` step has seen would hide a beep or a message.
+        const std::vector<std::string> unchecked = session->takeEvents();
+        if (unchecked.empty())
+            ++tally.passed;
+        else
+            fail(scenario.steps.empty() ? scenario.line : scenario.steps.back().line,
+                 "events never checked: " + join(unchecked));
     }
     if (script.error) {
         out << name << ':' << script.error->first << ": " << script.error->second << '\n';

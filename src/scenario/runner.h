@@ -15,7 +15,8 @@ struct Tally {
 };
 
 // Runs every scenario of a script, each on a fresh session. A scenario fails
-// at its first failed check or unusable step, reported on `out` as
+// at its first failed check or unusable step, or with events left unchecked at
+// its end, reported on `out` as
 // "name:line: ..."; the run goes on with the next scenario.
 Tally runScript(const std::string &name, const std::string &text, const SessionFactory &sessions, std::ostream &out);
 

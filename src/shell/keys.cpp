@@ -2,8 +2,7 @@
 
 int digitKeyFilter(int code)
 {
-    constexpr int backspace = 8;
-    if ((code > '9' || code < '0') && code != backspace)
+    if ((code > '9' || code < '0') && code != keys::backspace)
         return 0;
     return code;
 }

@@ -1,14 +1,15 @@
 #include "textboxfilter.h"
 
 #include "form.h"
+#include "keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace {
-constexpr int backspace = 8;
-constexpr int enter = 13;
-constexpr int escape = 27;
+using keys::backspace;
+using keys::enter;
+using keys::escape;
 
 Qt::Key keyFor(int code)
 {

@@ -33,7 +33,7 @@ TEST(Runner, ReportsTheFirstFailedCheckOfEachScenarioAndGoesOn)
     EXPECT_EQ(outcome.report, "t.scn:3: expected Text1.Top 7, got 0 (scenario \"a\")\n");
 }
 
-TEST(Runner, FailsOnWrongOrMissingEvents)
+TEST(Runner, FailsOnWrongMissingOrUncheckedEvents)
 {
     const struct {
         const char *name;
@@ -44,6 +44,7 @@ TEST(Runner, FailsOnWrongOrMissingEvents)
         {"out of order", "events end, close frmGeomira", "expected end, close frmGeomira, got close frmGeomira, end"},
         {"one too many", "events close frmGeomira, end, beep",
          "expected close frmGeomira, end, beep, got close frmGeomira, end"},
+        {"never checked", "expect window none", "events never checked: close frmGeomira, end"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

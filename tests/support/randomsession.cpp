@@ -263,6 +263,7 @@ public:
             const std::string before = active->name();
             fail(step(*action, before));
         }
+        m_outcome.ended = m_session.activeWindow() == "none";
         return std::move(m_outcome);
     }
 

@@ -18,6 +18,7 @@ struct SessionOutcome {
     int actions = 0;                  // actions performed and checked
     std::vector<std::string> steps;   // the session in the words of a scenario file
     std::optional<std::string> fault; // the first broken rule, with what the last step did
+    bool ended = false;               // the program ended, so no further action was possible
 };
 
 // Opens the window in a fresh program (unless it is the first window) and

@@ -4,6 +4,7 @@
 #include "controlwidgets.h"
 #include "form.h"
 #include "formwidget.h"
+#include "keys.h"
 #include "linewidget.h"
 #include "propertyvalue.h"
 #include "shapewidget.h"
@@ -41,9 +42,9 @@ void settle()
 void sendCharacter(QWidget *box, int code)
 {
     switch (code) {
-    case 8: QTest::keyClick(box, Qt::Key_Backspace); return;
-    case 13: QTest::keyClick(box, Qt::Key_Return); return;
-    case 27: QTest::keyClick(box, Qt::Key_Escape); return;
+    case keys::backspace: QTest::keyClick(box, Qt::Key_Backspace); return;
+    case keys::enter: QTest::keyClick(box, Qt::Key_Return); return;
+    case keys::escape: QTest::keyClick(box, Qt::Key_Escape); return;
     default: break;
     }
     if (code >= 1 && code <= 26) {
