@@ -9,10 +9,10 @@ cd "$(dirname "$0")/.."
 needs "${BUILD_PACKAGES[@]}" xvfb xauth
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/release --target geomira geomira-bare-window geomira-startup-bench geomira-menu-bench >/dev/null
+cmake --build build/release --target geomira-first-paint geomira-bare-window geomira-startup-bench geomira-menu-bench >/dev/null
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
-build/release/bench/geomira-startup-bench build/release/bench/geomira-bare-window build/release/src/app/geomira
+build/release/bench/geomira-startup-bench build/release/bench/geomira-bare-window build/release/bench/geomira-first-paint
 build/release/bench/geomira-menu-bench

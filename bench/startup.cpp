@@ -41,7 +41,6 @@ bool measure(const char *program, Sample &sample)
         close(pipeEnds[0]);
         if (const int quiet = open("/dev/null", O_WRONLY); quiet >= 0)
             dup2(quiet, STDERR_FILENO);
-        setenv("GEOMIRA_EXIT_ON_FIRST_PAINT", "1", 1);
         execl(program, program, static_cast<char *>(nullptr));
         _exit(127);
     }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a Release build and checks it with lintian,
 # desktop-file-validate and appstreamcli; then, as root, installs it, starts the
-# installed program on a virtual display until its main window has painted, and
-# removes the package again.
+# installed program on a virtual display until its main window is seen painted,
+# and removes the package again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -70,8 +70,23 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
 echo "== Starting the installed program as its desktop entry says, on a virtual display"
 command=$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop")
 [ "$(command -v "$command")" = /usr/bin/geomira ] || { echo "error: $command is not /usr/bin/geomira" >&2; exit 1; }
-painted=$(env -u QT_QPA_PLATFORM GEOMIRA_EXIT_ON_FIRST_PAINT=1 xvfb-run -a timeout 60 "$command") || true
-[[ "$painted" =~ ^[0-9]+$ ]] || { echo "error: the installed program's main window did not paint" >&2; exit 1; }
+# Seen from outside, as a user sees it: the main window is mapped, and its
+# pixels are not all of one or two colours (a blank window is one flat colour).
+colours=$(env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    "$1" & program=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^Geomira\$" | head -n 1)
+    count=0
+    for _ in $(seq 40); do
+        [ -n "$window" ] || break
+        bytes=$(xwininfo -id "$window" | awk "/Width:/ {w = \$2} /Height:/ {h = \$2} END {print w * h * 4}")
+        count=$(xwd -silent -id "$window" | tail -c "$bytes" | od -An -v -tx4 -w4 | sort -u | wc -l)
+        [ "$count" -gt 2 ] && break
+        sleep 0.5
+    done
+    kill "$program"
+    echo "$count"' show-window "$command") || true
+[ "${colours:-0}" -gt 2 ] || { echo "error: the installed program's main window was not shown painted" >&2; exit 1; }
+echo "The main window was mapped, showing $colours colours."
 echo "== Removing the package"
 dpkg --purge geomira >/dev/null
 [ ! -e /usr/bin/geomira ] || { echo "error: /usr/bin/geomira is still there after removing the package" >&2; exit 1; }

@@ -27,6 +27,6 @@ TEST_PACKAGES=(libgtest-dev)
 # clang and its sanitizer runtime, for libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # Building the Debian package, checking it, and starting it on a virtual display.
-PACKAGE_TEST_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream xvfb xauth)
+PACKAGE_TEST_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream xvfb xauth xdotool x11-utils x11-apps)
 # A CUPS server, a print queue that writes PDF files, and pdftoppm to read them.
 PRINT_TEST_PACKAGES=(cups printer-driver-cups-pdf poppler-utils)

@@ -1,7 +1,6 @@
 // Geomira: the main window, and from its menu every other window.
 #include "applicationsetup.h"
 #include "commandline.h"
-#include "firstpaintprobe.h"
 #include "formwidget.h"
 #include "qtplatform.h"
 
@@ -26,7 +25,5 @@ int main(int argc, char **argv)
 
     QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
     platform.start("frmGeomira");
-    if (qEnvironmentVariableIsSet("GEOMIRA_EXIT_ON_FIRST_PAINT"))
-        exitOnFirstPaint(platform.mainWindow());
     return QApplication::exec();
 }

@@ -30,8 +30,10 @@ void addPage(std::vector<Control> &table, const HolePage &page, int index)
                .font({.bold = true, .underline = true}));
     onPage(label(name(page.diameterPrompt), "Inserire il diametrro :").at(360, 2280, 1815, 255)
                .fore(colors::maroon).transparent());
-    onPage(textBox(name(page.diameterBox)).at(360, 2520, 1815, 375).tab(tabIndex));
-    onPage(textBox(name(page.factorBox), name(page.factor)).at(page.factorLeft, 2520, 1455, 375).hidden());
+    onPage(textBox(name(page.diameterBox)).describedBy(name(page.diameterPrompt)).at(360, 2520, 1815, 375)
+               .tab(tabIndex));
+    onPage(textBox(name(page.factorBox), name(page.factor)).describedBy(name(page.diameterPrompt))
+               .at(page.factorLeft, 2520, 1455, 375).hidden());
     onPage(button(name(page.calcola), "Calcola").at(360, 3480, 1815, 735).tab(tabIndex + 1)
                .graphical(colors::lightGrey).font({.face = "MS Serif", .points = 13.5}));
     onPage(button(name(page.stampa), "Stampa").at(360, 4560, 1815, 375).tab(tabIndex + 2).disabled());
@@ -65,9 +67,11 @@ void addPage(std::vector<Control> &table, const HolePage &page, int index)
     onPage(label(name(page.cmUnit), "cm :").at(at.cmUnit.left, at.cmUnit.top, at.cmUnitWidth, 255)
                .align(at.unitAlign).transparent().hidden());
     const Font resultFont{.points = 9.75};
-    onPage(label(name(page.mmResult), "").at(at.mmResult.left, at.mmResult.top, at.resultWidth, 255)
+    onPage(label(name(page.mmResult), "").describedBy(name(page.mmUnit))
+               .at(at.mmResult.left, at.mmResult.top, at.resultWidth, 255)
                .align(at.resultAlign).fore(colors::maroon).font(resultFont));
-    onPage(label(name(page.cmResult), "").at(at.cmResult.left, at.cmResult.top, at.resultWidth, 255)
+    onPage(label(name(page.cmResult), "").describedBy(name(page.cmUnit))
+               .at(at.cmResult.left, at.cmResult.top, at.resultWidth, 255)
                .align(at.resultAlign).fore(colors::maroon).font(resultFont));
 }
 
@@ -81,8 +85,8 @@ std::vector<Control> controlTable()
             .fore(colors::navy).font({.face = "MS Serif", .points = 13.5}).transparent(),
         label("Label19", "inserendo solo  il  diametro  del  cerchio  primitivo").at(1800, 360, 6135, 255)
             .fore(colors::navy).font({.points = 9.75}).align(Align::Center).transparent(),
-        tabControl(name(tabControlName), std::move(captions)).at(120, 720, 9615, 5895).font({.points = 9.75})
-            .tab(0),
+        tabControl(name(tabControlName), std::move(captions)).describedBy("Label19").at(120, 720, 9615, 5895)
+            .font({.points = 9.75}).tab(0),
         button("cmdChiudi", "Chiudi").at(9120, 6720, 615, 255).tab(1),
     };
     for (std::size_t index = 0; index < holePages.size(); ++index)

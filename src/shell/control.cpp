@@ -111,6 +111,12 @@ Control &Control::tip(std::string toolTip)
     return *this;
 }
 
+Control &Control::describedBy(std::string label)
+{
+    m_describer = std::move(label);
+    return *this;
+}
+
 Control &Control::hidden()
 {
     m_visible = false;

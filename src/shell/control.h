@@ -77,6 +77,9 @@ public:
     Control &font(Font font);
     Control &tab(int tabIndex);
     Control &tip(std::string toolTip);
+    // The label whose caption says what this box, tab control or result is:
+    // the name a screen reader gives it.
+    Control &describedBy(std::string label);
     Control &hidden();
     Control &disabled();
     Control &borderless();
@@ -111,6 +114,7 @@ public:
     const Font &fontSpec() const { return m_font; }
     int tabIndex() const { return m_tabIndex; }
     const std::string &toolTip() const { return m_toolTip; }
+    const std::string &describer() const { return m_describer; }
     bool isVisible() const { return m_visible; }
     bool isEnabled() const { return m_enabled; }
     bool hasBorder() const { return m_border; }
@@ -163,6 +167,7 @@ private:
     Font m_font;
     int m_tabIndex = -1;
     std::string m_toolTip;
+    std::string m_describer;
     bool m_visible = true;
     bool m_enabled = true;
     bool m_border = true;

@@ -11,13 +11,13 @@ QColor toQColor(Color color)
     if (!colors::isSystem(color))
         return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
     const QPalette palette = QGuiApplication::palette();
-    switch (color & 0xFF) {
-    case 0x18: return palette.color(QPalette::ToolTipBase);
-    case 0x0F: return palette.color(QPalette::Button);
-    case 0x09: return palette.color(QPalette::HighlightedText);
-    case 0x08: return palette.color(QPalette::WindowText);
-    case 0x12: return palette.color(QPalette::ButtonText);
-    case 0x05: return palette.color(QPalette::Base);
+    switch (color) {
+    case colors::tooltipBack: return palette.color(QPalette::ToolTipBase);
+    case colors::buttonFace: return palette.color(QPalette::Button);
+    case colors::titleText: return palette.color(QPalette::HighlightedText);
+    case colors::windowText: return palette.color(QPalette::WindowText);
+    case colors::buttonText: return palette.color(QPalette::ButtonText);
+    case colors::windowBack: return palette.color(QPalette::Base);
     default: return palette.color(QPalette::Window);
     }
 }

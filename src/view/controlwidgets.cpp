@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 QString toWidgetLines(const std::string &text)
@@ -58,7 +59,7 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
         label->setFont(font);
         // A label without a caption is there for a result.
         if (control.text().empty())
-            label->showResultOf(captionOf(form, control));
+            label->showResultOf(describedName(form, control));
         return label;
     }
     case Kind::TextBox: {
@@ -79,6 +80,9 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
             box = area;
         } else {
             auto *line = new QLineEdit(container);
+            // The model keeps whatever is typed or pasted, so the box cuts
+            // nothing either (Qt's default is 32767 characters).
+            line->setMaxLength(std::numeric_limits<int>::max());
             line->setFrame(control.hasBorder());
             line->setReadOnly(control.isLocked());
             line->setAlignment(Qt::AlignTop | horizontal(control.alignment()));
@@ -86,7 +90,7 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
             box = line;
         }
         box->installEventFilter(new TextBoxFilter(form, control, box));
-        box->setAccessibleName(promptOf(form, control));
+        box->setAccessibleName(describedName(form, control));
         return box;
     }
     case Kind::CommandButton: {
@@ -107,19 +111,23 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
         return new ShapeWidget(control.shapeKind(), container);
     case Kind::Image:
         return new ImageWidget(qText(control.pictureId()), container);
-    case Kind::TabControl:
+    case Kind::TabControl: {
+        QStringList captions;
+        for (const std::string &caption : control.pageCaptions())
+            captions << qText(caption);
+        auto *tabs = new TabControlWidget(captions, container);
+        tabs->tabBar()->setFont(font);
+        tabs->setAutoFillBackground(true);
+        tabs->setAccessibleName(describedName(form, control));
+        tabs->tabBar()->setAccessibleName(tabs->accessibleName());
+        return tabs;
+    }
     case Kind::Timer:
     case Kind::Menu:
         break;
     }
-    QStringList captions;
-    for (const std::string &caption : control.pageCaptions())
-        captions << qText(caption);
-    auto *tabs = new TabControlWidget(captions, container);
-    tabs->setAutoFillBackground(true);
-    tabs->setAccessibleName(promptOf(form, control));
-    tabs->tabBar()->setAccessibleName(tabs->accessibleName());
-    return tabs;
+    // Timers and menu items have no widget: the window makes a QTimer or a QAction of them.
+    return nullptr;
 }
 
 void showText(const Control &control, QWidget *widget)

@@ -41,11 +41,13 @@ QtPlatform::QtPlatform(Modality modality, Printer printer)
 {
 }
 
-// The windows are top-level widgets without a parent; those still here go with the program.
+// The windows are top-level widgets without a parent: those still open go with
+// the program, and so do those closed a moment ago and waiting to be deleted.
 QtPlatform::~QtPlatform()
 {
-    for (const QPointer<FormWidget> &window : m_created)
-        delete window.data();
+    for (FormWidget *window : m_open)
+        delete window;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void QtPlatform::start(std::string_view formName)
@@ -174,8 +176,6 @@ FormWidget *QtPlatform::load(std::string_view formName)
         return nullptr;
     auto *window = new FormWidget(std::move(form));
     m_open.push_back(window);
-    std::erase_if(m_created, [](const QPointer<FormWidget> &created) { return created.isNull(); });
-    m_created.emplace_back(window);
     return window;
 }
 

@@ -61,7 +61,6 @@ private:
     Listener m_listener;
     MessageHandler m_messageHandler;
     std::vector<FormWidget *> m_open; // the main window first, the active one last
-    std::vector<QPointer<FormWidget>> m_created;
     QPointer<FormWidget> m_main;
     bool m_ended = false;
 };

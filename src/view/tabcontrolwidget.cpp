@@ -1,7 +1,5 @@
 #include "tabcontrolwidget.h"
 
-#include "appearance.h"
-
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -11,7 +9,6 @@ TabControlWidget::TabControlWidget(const QStringList &captions, QWidget *parent)
     : QWidget(parent)
     , m_tabBar(new QTabBar(this))
 {
-    m_tabBar->setFont(toQFont({.face = "MS Sans Serif", .points = 9.75}));
     m_tabBar->setExpanding(true);
     m_tabBar->setUsesScrollButtons(false);
     m_tabBar->setDrawBase(false);

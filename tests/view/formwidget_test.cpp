@@ -32,10 +32,10 @@ public:
                    line("linDiag", 150, 150, 1500, 900).border(colors::navy, 3, LineStyle::DashDot),
                    shapeControl("shpRing", ShapeKind::Circle).at(300, 3000, 1500, 900)
                        .border(colors::teal, 2).fill(FillStyle::Cross, colors::red),
-                   textBox("txtName").at(1500, 4200, 1500, 300).tab(1),
+                   textBox("txtName").describedBy("lblName").at(1500, 4200, 1500, 300).tab(1),
                    label("lblName", "&Nome:").at(150, 4200, 1800, 300).tab(0),
                    button("cmdOk", "&Calcola").at(3300, 4200, 1200, 375).tab(2),
-                   textBox("txtNotes").at(150, 4800, 3000, 900).multiLine(true).tab(6),
+                   textBox("txtNotes").describedBy("lblName").at(150, 4800, 3000, 900).multiLine(true).tab(6),
                })
     {
         on("cmdOk", Event::Click, [this] { ++pressed; });

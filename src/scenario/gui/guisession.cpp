@@ -31,10 +31,12 @@
 #include <utility>
 
 namespace {
-// After each step, as after each of the user's actions, Qt catches up.
+// After each step, as after each of the user's actions, Qt catches up, and the
+// windows closed by the step go, as the program's event loop lets them go.
 void settle()
 {
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The key that types a character: Backspace, Enter and Escape have their own,

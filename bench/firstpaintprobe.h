@@ -9,6 +9,5 @@ class QWidget;
 // picture is then on its way to the screen).
 void afterFirstPaint(QWidget *window, std::function<void()> callback);
 // Prints the monotonic clock in nanoseconds on standard output at the window's
-// first paint and ends the program. Used when the environment sets
-// GEOMIRA_EXIT_ON_FIRST_PAINT.
+// first paint and ends the program.
 void exitOnFirstPaint(QWidget *window);
