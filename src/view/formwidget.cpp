@@ -6,8 +6,10 @@
 #include "controlwidgets.h"
 #include "labelwidget.h"
 #include "tabcontrolwidget.h"
+#include "textboxfilter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -131,7 +133,17 @@ void FormWidget::createMenu()
             action = m_menuBar->addAction(caption);
         }
         action->setObjectName(qText(control.name()));
-        connect(action, &QAction::triggered, this, [this, &control] { m_form->click(control); });
+        // The handler may run a window's modal loop: it runs just after the activation returns, so that
+        // an assistive tool that activated the item has its answer at once. A child window opened
+        // in between keeps the menu from acting, as it keeps the user from it.
+        connect(action, &QAction::triggered, this, [this, &control] {
+            QMetaObject::invokeMethod(
+                this, [this, &control] {
+                    if (!QApplication::activeModalWidget())
+                        m_form->click(control);
+                },
+                Qt::QueuedConnection);
+        });
         m_actions.emplace(control.name(), action);
         mirrorMenu(control, Property::Visible);
         mirrorMenu(control, Property::Enabled);
@@ -168,6 +180,14 @@ void FormWidget::createControls()
     }
 }
 
+// A text set from outside goes through the key filter as if typed, and the box then shows what the model took.
+void FormWidget::takeOutsideEdit(Control &box, QLineEdit *line, const QString &text)
+{
+    auto *filter = line->findChild<TextBoxFilter *>(QString(), Qt::FindDirectChildrenOnly);
+    m_form->edit(box, filter->typed(qText(box.text()), text).toStdString());
+    showText(box, line);
+}
+
 void FormWidget::connectInput(Control &control, QWidget *widget)
 {
     QWidget *mouseTarget = widget;
@@ -184,8 +204,15 @@ void FormWidget::connectInput(Control &control, QWidget *widget)
             });
             mouseTarget = area->viewport();
         } else {
-            connect(static_cast<QLineEdit *>(widget), &QLineEdit::textEdited, this, [this, &control](const QString &text) {
+            auto *line = static_cast<QLineEdit *>(widget);
+            connect(line, &QLineEdit::textEdited, this, [this, &control](const QString &text) {
                 m_form->edit(control, text.toStdString());
+            });
+            // Typing, pasting and undoing leave an undo history; setText, the way an assistive tool
+            // edits a box, leaves none (the model's own writes come with signals blocked).
+            connect(line, &QLineEdit::textChanged, this, [this, &control, line](const QString &text) {
+                if (!line->isUndoAvailable() && !line->isRedoAvailable())
+                    takeOutsideEdit(control, line, text);
             });
         }
         break;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 class QAction;
+class QLineEdit;
 class QMenuBar;
 class QTimer;
 
@@ -50,6 +51,7 @@ private:
     void createMenu();
     void createControls();
     void connectInput(Control &control, QWidget *widget);
+    void takeOutsideEdit(Control &box, QLineEdit *line, const QString &text);
     void stackWindowedControls();
     void orderTabStops();
     void setUpWindow();

@@ -39,6 +39,38 @@ int TextBoxFilter::characterCode(const QKeyEvent &event)
     return event.text().at(0).unicode();
 }
 
+// Enter and Escape never reach the window; only a multi-line box takes Enter, as a line break.
+bool TextBoxFilter::reachesBox(int typed) const
+{
+    return typed != 0 && typed != escape && (typed != enter || (m_box.isMultiLine() && !m_box.isLocked()));
+}
+
+QString TextBoxFilter::typed(const QString &before, const QString &after)
+{
+    qsizetype prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix
+           && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    const QString gone = before.mid(prefix, before.size() - prefix - suffix);
+    QString kept;
+    for (qsizetype i = gone.size(); i-- > 0;) {
+        if (m_form.keyPress(m_box, backspace) != backspace)
+            kept.prepend(gone[i]);
+    }
+    QString added;
+    for (const QChar character : after.mid(prefix, after.size() - prefix - suffix)) {
+        const int code = m_form.keyPress(m_box, character.unicode());
+        if (code == backspace)
+            added.chop(1);
+        else if (reachesBox(code))
+            added += QChar(code);
+    }
+    return before.left(prefix) + kept + added + before.right(suffix);
+}
+
 bool TextBoxFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress || m_replaying)
@@ -48,10 +80,7 @@ bool TextBoxFilter::eventFilter(QObject *watched, QEvent *event)
     if (code == 0)
         return false;
     const int typed = m_form.keyPress(m_box, code);
-    if (typed == 0)
-        return true;
-    // Enter and Escape never reach the window; only a multi-line box takes Enter, as a line break.
-    if (typed == escape || (typed == enter && (!m_box.isMultiLine() || m_box.isLocked())))
+    if (!reachesBox(typed))
         return true;
     if (typed == code)
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class Control;
 class Form;
@@ -16,11 +17,17 @@ public:
 
     // The character a key press types: Ctrl+letter gives 1 to 26; 0 for none.
     static int characterCode(const QKeyEvent &event);
+    // What typing would have made of a change from outside (an assistive tool
+    // setting the text): each character gone is a Backspace, each new one a
+    // key press, all through the KeyPress handler.
+    QString typed(const QString &before, const QString &after);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool reachesBox(int typed) const;
+
     Form &m_form;
     Control &m_box;
     bool m_replaying = false;

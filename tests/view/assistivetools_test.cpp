@@ -1,0 +1,81 @@
+// What an assistive tool does through the accessibility interfaces, as screen
+// readers, dictation and voice control do: it edits the same numbers the window
+// computes with, and a menu item it activates answers at once.
+#include "form.h"
+#include "formwidget.h"
+#include "qtplatform.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+class AssistiveToolsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void setTextIsAUserEditThroughTheKeyFilter_data();
+    void setTextIsAUserEditThroughTheKeyFilter();
+    void menuItemAnswersBeforeItsWindowOpens();
+};
+
+void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("a typed radius replaced") << "frmCono" << "txtRag" << "12" << "7" << "7";
+    QTest::newRow("an empty box filled") << "frmCono" << "txtAlt" << "" << "5" << "5";
+    QTest::newRow("a letter filtered as if typed") << "frmCono" << "txtRag" << "" << "1x2" << "12";
+    QTest::newRow("the banner takes nothing") << "frmGeomira" << "Text1" << "" << "abc" << "Geomira";
+}
+
+void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, set);
+    QFETCH(QString, taken);
+    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
+    platform.start("frmGeomira");
+    if (window != "frmGeomira")
+        platform.showModal(window.toStdString());
+    FormWidget *shown = platform.activeWindow();
+    auto *line = shown->findChild<QLineEdit *>(box);
+    QTest::keyClicks(line, typed);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(line);
+    accessible->editableTextInterface()->replaceText(0, line->text().size(), set);
+    QCOMPARE(QString::fromStdString(shown->form().find(box.toStdString())->text()), taken);
+    QCOMPARE(line->text(), taken);
+}
+
+void AssistiveToolsTest::menuItemAnswersBeforeItsWindowOpens()
+{
+    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
+    std::vector<std::string> events;
+    platform.setListener([&](const std::string &event) { events.push_back(event); });
+    platform.start("frmGeomira");
+    QAccessibleInterface *menuBar = QAccessible::queryAccessibleInterface(platform.mainWindow()->findChild<QMenuBar *>());
+    QAccessibleInterface *info = nullptr;
+    for (int i = 0; i < menuBar->childCount(); ++i) {
+        if (menuBar->child(i)->text(QAccessible::Name) == "Info")
+            info = menuBar->child(i);
+    }
+    QVERIFY(info);
+    // Twice before the first has run: the second finds the window open and does nothing.
+    info->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    info->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(platform.activeWindow(), platform.mainWindow());
+    QCoreApplication::processEvents();
+    QCOMPARE(platform.activeWindow()->objectName(), "frmIo");
+    QCOMPARE(events, std::vector<std::string>{"show frmIo"});
+}
+
+QTEST_MAIN(AssistiveToolsTest)
+#include "assistivetools_test.moc"
