@@ -158,25 +158,6 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
     }
 }
 
-TEST(NumberReaders, ReadTheSameTextsDifferently)
-{
-    struct Row { const char *text; std::optional<double> italian; double leading; };
-    const Row rows[] = {
-        {"1,5", 1.5, 1},
-        {"1.5", 15, 1.5},
-        {"1.000", 1000, 1},
-        {"-3,7", -3.7, -3},
-        {"1,5E+16", 1.5e16, 1},
-        {"1E+3", 1000, 1000},
-        {" 1 2", std::nullopt, 12},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(textToNumber(row.text), row.italian);
-        EXPECT_EQ(leadingNumber(row.text), row.leading);
-    }
-}
-
 TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
 {
     struct Row { const char *name; const char *text; std::optional<double> value; };
