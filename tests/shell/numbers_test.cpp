@@ -25,6 +25,7 @@ TEST(NumberToText, WritesFifteenDigitsWithDecimalComma)
         {"largest exponent form below one", 0.00001, "1E-05"},
         {"product below the fixed limit", 1e-4 * 1.5, "0,00015"},
         {"negative exponent form", -1.5e-7, "-1,5E-07"},
+        {"last exponent padded to two digits", 2e-9, "2E-09"},
         {"one third", 1.0 / 3, "0,333333333333333"},
         {"two thirds rounds up", 2.0 / 3, "0,666666666666667"},
         {"binary noise is rounded away", 0.1 + 0.2, "0,3"},
