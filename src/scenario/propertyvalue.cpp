@@ -8,6 +8,7 @@
 #include <utility>
 
 namespace {
+// In the order of Readable, which nameOf relies on.
 constexpr std::array<ReadableProperty, 14> readables{{
     {"Caption", Readable::Caption, ValueKind::String},
     {"Text", Readable::Text, ValueKind::String},
