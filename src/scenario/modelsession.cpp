@@ -212,34 +212,10 @@ std::string ModelSession::read(std::string_view name, std::string_view property)
             throw ScenarioError("the program has ended");
         return quote(form->caption());
     }
-    const Control &c = find(name);
-    if (property == "Caption" || property == "Text")
-        return quote(c.text());
-    if (property == "ToolTipText")
-        return quote(c.toolTip());
-    if (property == "Visible")
-        return formatBool(c.isVisible());
-    if (property == "Enabled")
-        return formatBool(c.isEnabled());
-    if (property == "ForeColor")
-        return formatColor(c.foreColor());
-    if (property == "BackColor")
-        return formatColor(c.backColor());
-    if (property == "BorderColor")
-        return formatColor(c.borderColor());
-    if (property == "FillColor")
-        return formatColor(c.fillColor());
-    if (property == "BorderWidth")
-        return std::to_string(c.borderWidth());
-    if (property == "Top")
-        return std::to_string(c.top());
-    if (property == "Left")
-        return std::to_string(c.left());
-    if (property == "Tab")
-        return std::to_string(c.currentPage());
-    if (property == "FillStyle")
-        return formatFill(c.fillStyle());
-    throw ScenarioError("no property " + std::string(property));
+    const std::optional<ReadableProperty> readableProperty = readable(property);
+    if (!readableProperty)
+        throw ScenarioError("no property " + std::string(property));
+    return readModel(find(name), readableProperty->which);
 }
 
 std::vector<std::string> ModelSession::takeEvents()

@@ -20,11 +20,14 @@ public:
     void closeBox() override;
     void setPrinter(bool on) override;
     void wait(int milliseconds) override;
-    void open(std::string_view window) override;
     std::string activeWindow() override;
-    Form *activeForm() override;
     std::string read(std::string_view control, std::string_view property) override;
     std::vector<std::string> takeEvents() override;
+    // For random sessions, which reach every window by its name: shows a
+    // window over the active one as a handler that opens it does, and gives
+    // the model behind the active window (null once the program has ended).
+    void open(std::string_view window);
+    Form *activeForm();
 
 private:
     // The named control of the active window when the user can reach it.

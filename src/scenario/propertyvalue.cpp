@@ -7,29 +7,59 @@
 #include <cstdio>
 #include <utility>
 
-std::optional<ValueKind> valueKind(std::string_view property)
+namespace {
+// In the order of Readable, which nameOf relies on.
+constexpr std::array<ReadableProperty, 14> readables{{
+    {"Caption", Readable::Caption, ValueKind::String},
+    {"Text", Readable::Text, ValueKind::String},
+    {"ToolTipText", Readable::ToolTipText, ValueKind::String},
+    {"Visible", Readable::Visible, ValueKind::Bool},
+    {"Enabled", Readable::Enabled, ValueKind::Bool},
+    {"ForeColor", Readable::ForeColor, ValueKind::Color},
+    {"BackColor", Readable::BackColor, ValueKind::Color},
+    {"BorderColor", Readable::BorderColor, ValueKind::Color},
+    {"FillColor", Readable::FillColor, ValueKind::Color},
+    {"BorderWidth", Readable::BorderWidth, ValueKind::Integer},
+    {"Top", Readable::Top, ValueKind::Integer},
+    {"Left", Readable::Left, ValueKind::Integer},
+    {"Tab", Readable::Tab, ValueKind::Integer},
+    {"FillStyle", Readable::FillStyle, ValueKind::Fill},
+}};
+} // namespace
+
+std::optional<ReadableProperty> readable(std::string_view name)
 {
-    static constexpr std::array<std::pair<std::string_view, ValueKind>, 14> kinds{{
-        {"Caption", ValueKind::String},
-        {"Text", ValueKind::String},
-        {"ToolTipText", ValueKind::String},
-        {"Visible", ValueKind::Bool},
-        {"Enabled", ValueKind::Bool},
-        {"ForeColor", ValueKind::Color},
-        {"BackColor", ValueKind::Color},
-        {"BorderColor", ValueKind::Color},
-        {"FillColor", ValueKind::Color},
-        {"BorderWidth", ValueKind::Integer},
-        {"Top", ValueKind::Integer},
-        {"Left", ValueKind::Integer},
-        {"Tab", ValueKind::Integer},
-        {"FillStyle", ValueKind::Fill},
-    }};
-    for (const auto &[name, kind] : kinds) {
-        if (name == property)
-            return kind;
+    for (const ReadableProperty &property : readables) {
+        if (property.name == name)
+            return property;
     }
     return std::nullopt;
+}
+
+std::string_view nameOf(Readable property)
+{
+    return readables.at(static_cast<std::size_t>(property)).name;
+}
+
+std::string readModel(const Control &c, Readable property)
+{
+    switch (property) {
+    case Readable::Caption:
+    case Readable::Text: return quote(c.text());
+    case Readable::ToolTipText: return quote(c.toolTip());
+    case Readable::Visible: return formatBool(c.isVisible());
+    case Readable::Enabled: return formatBool(c.isEnabled());
+    case Readable::ForeColor: return formatColor(c.foreColor());
+    case Readable::BackColor: return formatColor(c.backColor());
+    case Readable::BorderColor: return formatColor(c.borderColor());
+    case Readable::FillColor: return formatColor(c.fillColor());
+    case Readable::BorderWidth: return std::to_string(c.borderWidth());
+    case Readable::Top: return std::to_string(c.top());
+    case Readable::Left: return std::to_string(c.left());
+    case Readable::Tab: return std::to_string(c.currentPage());
+    case Readable::FillStyle: return formatFill(c.fillStyle());
+    }
+    return {};
 }
 
 std::string quote(std::string_view text)

@@ -11,7 +11,19 @@
 // numbers, and fill style names.
 enum class ValueKind { String, Bool, Color, Integer, Fill };
 
-std::optional<ValueKind> valueKind(std::string_view property);
+// The properties that a scenario can read, each with its name and its kind of
+// value: the one list that both sessions read them by.
+enum class Readable { Caption, Text, ToolTipText, Visible, Enabled, ForeColor, BackColor, BorderColor, FillColor,
+                      BorderWidth, Top, Left, Tab, FillStyle };
+struct ReadableProperty {
+    std::string_view name;
+    Readable which;
+    ValueKind kind;
+};
+std::optional<ReadableProperty> readable(std::string_view name);
+std::string_view nameOf(Readable property);
+// The property as the control's model holds it, in canonical text.
+std::string readModel(const Control &control, Readable property);
 std::string quote(std::string_view text);
 // A message box as a scenario's `events` step names it; the program's own
 // title, "Geomira", is left out.

@@ -111,17 +111,18 @@ std::optional<std::string> perform(Session &session, const Step &step)
             throw ScenarioError("expect needs CONTROL.PROPERTY");
         const std::string control = target.substr(0, dot);
         const std::string property = target.substr(dot + 1);
-        const std::optional<ValueKind> kind = valueKind(property);
-        if (!kind)
+        const std::optional<ReadableProperty> readableProperty = readable(property);
+        if (!readableProperty)
             throw ScenarioError("no property " + property);
+        const ValueKind kind = readableProperty->kind;
         const Token &value = step.args[1];
-        if ((*kind == ValueKind::String) != isString(value))
+        if ((kind == ValueKind::String) != isString(value))
             throw ScenarioError("the value of " + property + " is written " +
-                                (*kind == ValueKind::String ? "in quotes" : "without quotes"));
-        std::optional<std::string> expected = canonicalValue(*kind, value.text);
+                                (kind == ValueKind::String ? "in quotes" : "without quotes"));
+        std::optional<std::string> expected = canonicalValue(kind, value.text);
         if (!expected)
             throw ScenarioError("cannot read the value " + value.text);
-        if (*kind == ValueKind::Color)
+        if (kind == ValueKind::Color)
             expected = session.showColor(*expected);
         const std::string actual = session.read(control, property);
         if (actual != *expected)
@@ -166,6 +167,14 @@ std::optional<std::string> perform(Session &session, const Step &step)
     return std::nullopt;
 }
 } // namespace
+
+std::optional<std::string> runStep(Session &session, std::string_view line)
+{
+    const std::optional<std::vector<Token>> tokens = tokenize(line);
+    if (!tokens || tokens->empty() || !isWord(tokens->front()))
+        throw ScenarioError("cannot read the step " + std::string(line));
+    return perform(session, Step{0, tokens->front().text, {tokens->begin() + 1, tokens->end()}});
+}
 
 Tally runScript(const std::string &name, const std::string &text, const SessionFactory &sessions, std::ostream &out)
 {

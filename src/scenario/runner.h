@@ -3,7 +3,9 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class Session;
 
@@ -13,6 +15,10 @@ struct Tally {
     int passed = 0;
     int failed = 0;
 };
+
+// Carries out one line of a scenario: an action, or a check whose failure
+// comes back as its message. A line that cannot be carried out throws.
+std::optional<std::string> runStep(Session &session, std::string_view line);
 
 // Runs every scenario of a script, each on a fresh session. A scenario fails
 // at its first failed check or unusable step, or with events left unchecked at

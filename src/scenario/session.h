@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-class Form;
-
 // A step that cannot be carried out (an unknown control, say); the scenario fails there.
 class ScenarioError : public std::runtime_error {
 public:
@@ -33,14 +31,9 @@ public:
     virtual void closeBox() = 0;
     virtual void setPrinter(bool on) = 0;
     virtual void wait(int milliseconds) = 0;
-    // Shows a window of the program over the active one, as a handler that
-    // opens it does: how random sessions reach every window by its name.
-    virtual void open(std::string_view window) = 0;
 
     // The active window's name, "none" once the program has ended.
     virtual std::string activeWindow() = 0;
-    // The model behind the active window, null once the program has ended.
-    virtual Form *activeForm() = 0;
     // A property of a control of the active window ("form" for the window
     // itself), in the canonical text of formatValue (propertyvalue.h).
     virtual std::string read(std::string_view control, std::string_view property) = 0;

@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # Runs systemprint_test against a CUPS server of its own, started here and
-# stopped on the way out: first with a cups-pdf queue as the default printer,
-# then with that queue refusing jobs, then with no printer. Exits 77 (skipped)
-# where such a server cannot run.
+# stopped on the way out: with a cups-pdf queue as the default printer, then
+# with that queue refusing jobs, then with no printer. Exits 77 (skipped) where
+# such a server cannot run.
 set -euo pipefail
 program=$1
-
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
+skip() { echo "SKIPPED: $*"; exit 77; }
 
 # cupsd runs the cups-pdf backend as root only when it runs as root itself.
 [ "$(id -u)" -eq 0 ] || skip "printing on CUPS needs root (to run cupsd and its cups-pdf backend)"
@@ -29,71 +25,42 @@ stop() {
         echo "The CUPS server's errors:"
         grep '^E' "$dir/log/error_log" | tail -n 20 || true
     fi
-    if [ -n "$cupsd_pid" ]; then
-        kill "$cupsd_pid" 2>/dev/null || true
-        wait "$cupsd_pid" 2>/dev/null || true
-    fi
-    rm -f "$settings"
-    rm -rf "$dir"
+    [ -z "$cupsd_pid" ] || { kill "$cupsd_pid" 2>/dev/null; wait "$cupsd_pid" 2>/dev/null; } || true
+    rm -rf "$settings" "$dir"
 }
 trap stop EXIT
 trap "exit 1" INT TERM
 
 mkdir -p "$dir"/{conf,spool,cache,state,log,out,cups-pdf}
 mkdir -m 1777 "$dir/tmp"
-cat >"$dir/conf/cups-files.conf" <<END
-ServerRoot $dir/conf
-RequestRoot $dir/spool
-CacheDir $dir/cache
-StateDir $dir/state
-TempDir $dir/tmp
-ServerBin /usr/lib/cups
-DataDir /usr/share/cups
-AccessLog $dir/log/access_log
-ErrorLog $dir/log/error_log
-PageLog $dir/log/page_log
-SystemGroup root
-END
-cat >"$dir/conf/cupsd.conf" <<END
-Listen $dir/cups.sock
-Browsing No
-LogLevel info
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-END
-cat >"$settings" <<END
-Out $dir/out
-Spool $dir/cups-pdf
-Log $dir/log
-END
+printf '%s\n' "ServerRoot $dir/conf" "RequestRoot $dir/spool" "CacheDir $dir/cache" "StateDir $dir/state" \
+    "TempDir $dir/tmp" "ServerBin /usr/lib/cups" "DataDir /usr/share/cups" "AccessLog $dir/log/access_log" \
+    "ErrorLog $dir/log/error_log" "PageLog $dir/log/page_log" "SystemGroup root" >"$dir/conf/cups-files.conf"
+printf '%s\n' "Listen $dir/cups.sock" "Browsing No" "LogLevel info" \
+    "<Location />" "Order allow,deny" "Allow all" "</Location>" >"$dir/conf/cupsd.conf"
+printf '%s\n' "Out $dir/out" "Spool $dir/cups-pdf" "Log $dir/log" >"$settings"
 
-export CUPS_SERVER=$dir/cups.sock
+export CUPS_SERVER=$dir/cups.sock GEOMIRA_PRINT_OUTPUT=$dir/out
 unset PRINTER LPDEST
 /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" &
 cupsd_pid=$!
-listening() { kill -0 "$cupsd_pid" 2>/dev/null && [ -S "$CUPS_SERVER" ]; }
 for _ in $(seq 50); do
-    listening && break
+    [ -S "$CUPS_SERVER" ] && break
     sleep 0.2
 done
-listening || skip "cupsd did not start: $(tail -n 3 "$dir/log/error_log" 2>/dev/null)"
+kill -0 "$cupsd_pid" 2>/dev/null && [ -S "$CUPS_SERVER" ] ||
+    skip "cupsd did not start: $(tail -n 3 "$dir/log/error_log" 2>/dev/null)"
 
 # lpadmin warns that PPD files are deprecated; it says nothing else when it works.
-added=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>&1) || {
-    echo "$added"
-    exit 1
-}
+added=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>&1) ||
+    { echo "$added"; exit 1; }
 lpadmin -d "$queue"
 # Letter rather than A4, which Qt would choose by itself: the page must follow the printer's paper.
 lpadmin -p "$queue" -o PageSize=Letter
-GEOMIRA_PRINT_OUTPUT=$dir/out "$program" printButtonsAreTheStampaButtons printsOnTheDefaultPrinter
-
+"$program" printsOnTheDefaultPrinter
 # A queue that refuses jobs: CUPS answers at once that it will not print.
 cupsreject "$queue"
-GEOMIRA_PRINT_OUTPUT=$dir/out "$program" reportsAPrintFailure
-
+"$program" reportsAPrintFailure
 # No printer at all.
 lpadmin -x "$queue"
-GEOMIRA_PRINT_OUTPUT=$dir/out "$program" reportsAPrintFailure
+"$program" reportsAPrintFailure

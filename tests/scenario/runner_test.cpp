@@ -54,49 +54,21 @@ TEST(Runner, FailsOnWrongMissingOrUncheckedEvents)
     }
 }
 
-namespace {
-// A program that shows one message box titled "Geomira" and does nothing else.
-class OneMessage final : public Session {
-public:
-    void menu(std::string_view) override {}
-    void type(std::string_view, std::string_view) override {}
-    void key(std::string_view, int) override {}
-    void paste(std::string_view, std::string_view) override {}
-    void clear(std::string_view) override {}
-    void click(std::string_view) override {}
-    void mouseMove(std::string_view) override {}
-    void showTab(int) override {}
-    void closeBox() override {}
-    void setPrinter(bool) override {}
-    void wait(int) override {}
-    void open(std::string_view) override {}
-    std::string activeWindow() override { return "frmX"; }
-    Form *activeForm() override { return nullptr; }
-    std::string read(std::string_view, std::string_view) override { return {}; }
-    std::vector<std::string> takeEvents() override { return std::exchange(m_events, {}); }
-
-private:
-    std::vector<std::string> m_events{"message \"Inserire i dati\""};
-};
-} // namespace
-
 TEST(Runner, MessageTitledGeomiraMayBeWrittenWithOrWithoutItsTitle)
 {
     const struct {
-        const char *events;
+        const char *message;
         bool passes;
     } rows[] = {
-        {"events message \"Inserire i dati\"", true},
-        {"events message \"Inserire i dati\" \"Geomira\"", true},
-        {"events message \"Inserire i dati\" \"Stampa\"", false},
-        {"events message \"Inserire i dati \"", false},
+        {"\"Inserire i dati (Diametro)\"", true},
+        {"\"Inserire i dati (Diametro)\" \"Geomira\"", true},
+        {"\"Inserire i dati (Diametro)\" \"Stampa\"", false},
+        {"\"Inserire i dati (Diametro) \"", false},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.events);
-        std::ostringstream out;
-        const Tally tally = runScript("t.scn", std::string("scenario \"x\"\n") + row.events + "\n",
-                                      [] { return std::make_unique<OneMessage>(); }, out);
-        EXPECT_EQ(tally.passed, row.passes ? 1 : 0);
+        SCOPED_TRACE(row.message);
+        const std::string events = std::string("events show frmSfera, message ") + row.message;
+        EXPECT_EQ(run("scenario \"x\"\nmenu mnuSfera\nclick Command2\n" + events + "\n").tally.passed, row.passes ? 1 : 0);
     }
 }
 

@@ -39,14 +39,14 @@ public:
     void closeBox() override { m_program.closeBox(); }
     void setPrinter(bool on) override { m_program.setPrinter(on); }
     void wait(int milliseconds) override { m_program.wait(milliseconds); }
-    void open(std::string_view window) override
+    void open(std::string_view window)
     {
         m_program.open(window);
         if (m_afterOpen)
             m_afterOpen(m_program);
     }
     std::string activeWindow() override { return m_program.activeWindow(); }
-    Form *activeForm() override { return m_program.activeForm(); }
+    Form *activeForm() { return m_program.activeForm(); }
     std::string read(std::string_view control, std::string_view property) override
     {
         return m_program.read(control, property);

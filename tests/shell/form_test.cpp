@@ -41,31 +41,31 @@ public:
     Control &txtA = control("txtA");
     Control &lblB = control("lblB");
 };
+
+class FormTest : public testing::Test {
+protected:
+    RecordingPlatform platform;
+    Probe form{platform};
+};
 } // namespace
 
-TEST(Form, ChangeRunsInsideTheSetterBeforeTheNextStatement)
+TEST_F(FormTest, ChangeRunsInsideTheSetterBeforeTheNextStatement)
 {
-    RecordingPlatform platform;
-    Probe form(platform);
     form.txtA.setText("7");
     EXPECT_EQ(form.order,
               (std::vector<std::string>{"txtA_Change 7", "lblB_Change from A", "txtA_Change done"}));
 }
 
-TEST(Form, EveryAssignmentRunsChangeEvenWhenEmptyOrUnchanged)
+TEST_F(FormTest, EveryAssignmentRunsChangeEvenWhenEmptyOrUnchanged)
 {
-    RecordingPlatform platform;
-    Probe form(platform);
     form.click(*form.find("cmdGo"));
     EXPECT_EQ(form.order.size(), 6u);
     EXPECT_EQ(form.order[0], "txtA_Change ");
     EXPECT_EQ(form.order[3], "txtA_Change ");
 }
 
-TEST(Form, UserEditRunsChangeOnlyWhenTheTextChanges)
+TEST_F(FormTest, UserEditRunsChangeOnlyWhenTheTextChanges)
 {
-    RecordingPlatform platform;
-    Probe form(platform);
     form.edit(form.txtA, "");
     EXPECT_TRUE(form.order.empty());
     form.edit(form.txtA, "12");
@@ -73,10 +73,8 @@ TEST(Form, UserEditRunsChangeOnlyWhenTheTextChanges)
     EXPECT_EQ(form.order.size(), 3u);
 }
 
-TEST(Form, ObserversHearEachChangeInOrderAndCanLeave)
+TEST_F(FormTest, ObserversHearEachChangeInOrderAndCanLeave)
 {
-    RecordingPlatform platform;
-    Probe form(platform);
     std::vector<std::string> heard;
     const int id = form.observe([&](const Control &c, Property p) {
         heard.push_back(c.name() + (p == Property::Text ? " text" : " other"));
@@ -89,19 +87,15 @@ TEST(Form, ObserversHearEachChangeInOrderAndCanLeave)
     EXPECT_EQ(heard.size(), 3u);
 }
 
-TEST(Form, KeyPressHandlerDecidesWhatIsInserted)
+TEST_F(FormTest, KeyPressHandlerDecidesWhatIsInserted)
 {
-    RecordingPlatform platform;
-    Probe form(platform);
     EXPECT_EQ(form.keyPress(form.txtA, 'x'), 0);
     EXPECT_EQ(form.keyPress(form.txtA, '5'), '5');
     EXPECT_EQ(form.keyPress(form.lblB, 'x'), 'x'); // no handler: the key passes unchanged
 }
 
-TEST(Form, ReachableThroughContainersAndTabPages)
+TEST_F(FormTest, ReachableThroughContainersAndTabPages)
 {
-    RecordingPlatform platform;
-    Probe form(platform);
     Control &inFrame = *form.find("cmdInFrame");
     Control &onPage1 = *form.find("cmdPage1");
     EXPECT_TRUE(form.isReachable(inFrame));
@@ -114,10 +108,8 @@ TEST(Form, ReachableThroughContainersAndTabPages)
     EXPECT_FALSE(form.isReachable(onPage1));
 }
 
-TEST(Form, TopFollowsTheWindowScale)
+TEST_F(FormTest, TopFollowsTheWindowScale)
 {
-    RecordingPlatform platform;
-    Probe form(platform);
     Control &top = *form.find("lblTop");
     EXPECT_EQ(top.top(), 1500);
     form.scale(256);

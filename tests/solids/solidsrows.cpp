@@ -39,6 +39,8 @@ const WindowRow rows[] = {
      "lbl1=1,23456789012346E+16; lblCen=12345678901234,6", "beep"},
     {"parallelepiped surface reads the boxes now", "frmFormule", "txt1=23; txt2=41; txt3=17; cmdCalcola; txt1=20; cmdArea",
      "lblArea=37,14; lbl1=16031", "beep"},
+    {"parallelepiped height shows its mark and enables Calcola", "frmFormule", "txt3=5",
+     "Line3.Visible=True; Line1.Visible=False; cmdCalcola.Enabled=True", ""},
     {"parallelepiped validation order", "frmFormule", "txt3=5; cmdCalcola; txt1=2; txt2=3; txt3=; cmdCalcola",
      "lbl1=; cmdCen.Enabled=False", R"~(message "Inserire i dati (Lato)", message "Inserire i dati (Altezza)")~"},
     {"parallelepiped refused after a volume", "frmFormule", "txt1=23; txt2=41; txt3=17; cmdCalcola; txt2=x; cmdArea; txt2=4; txt3=1,2,3; cmdCalcola",

@@ -3,15 +3,12 @@
 #include "control.h"
 #include "form.h"
 #include "propertyvalue.h"
-#include "session.h"
 
 #include <array>
 #include <functional>
 #include <vector>
 
 namespace {
-using Verb = Action::Verb;
-
 std::uint32_t hashOf(std::string_view text)
 {
     std::uint32_t hash = 2166136261u;
@@ -151,53 +148,48 @@ std::string pasted(ByteSource &bytes)
     }
 }
 
-Action act(Verb verb, std::string target = {}, std::string text = {}, int number = 0)
-{
-    return Action{.verb = verb, .target = std::move(target), .text = std::move(text), .number = number};
-}
-
-std::optional<Action> boxAction(ByteSource &bytes, const Form &window, std::uint8_t pick)
+std::optional<std::string> boxAction(ByteSource &bytes, const Form &window, std::uint8_t pick)
 {
     const Controls boxes = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::TextBox; });
     const Control *box = aim(bytes, window, boxes, Event::Change);
     if (!box)
         return std::nullopt;
     if (pick < 64)
-        return act(Verb::Type, box->name(), character(bytes));
+        return "type " + box->name() + " " + quote(character(bytes));
     if (pick < 76)
-        return act(Verb::Key, box->name(), {}, oneOf(bytes, controlCodes));
+        return "key " + box->name() + " " + std::to_string(oneOf(bytes, controlCodes));
     if (pick < 104)
-        return act(Verb::Paste, box->name(), pasted(bytes));
-    return act(Verb::Clear, box->name());
+        return "paste " + box->name() + " " + quote(pasted(bytes));
+    return "clear " + box->name();
 }
 
-std::optional<Action> click(ByteSource &bytes, const Form &window)
+std::optional<std::string> click(ByteSource &bytes, const Form &window)
 {
     const Control *target = aim(bytes, window, controlsWhere(window, isPointable), Event::Click);
     if (!target)
         return std::nullopt;
-    return act(Verb::Click, target->name());
+    return "click " + target->name();
 }
 
-std::optional<Action> menu(ByteSource &bytes, const Form &window)
+std::optional<std::string> menu(ByteSource &bytes, const Form &window)
 {
     const Controls items = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::Menu; });
     const Control *item = aim(bytes, window, items, Event::Click);
     if (!item)
         return std::nullopt;
-    return act(Verb::Menu, item->name());
+    return "menu " + item->name();
 }
 
-Action mouseMove(ByteSource &bytes, const Form &window)
+std::string mouseMove(ByteSource &bytes, const Form &window)
 {
     const Control *target = nullptr;
     if (bytes.next() % 4 != 0)
         target = aim(bytes, window, controlsWhere(window, isPointable), Event::MouseMove);
-    return act(Verb::MouseMove, target ? target->name() : "form");
+    return "mousemove " + (target ? target->name() : "form");
 }
 
 // A page of the tab control that the user can reach, if there is one.
-std::optional<Action> tab(ByteSource &bytes, const Form &window)
+std::optional<std::string> tab(ByteSource &bytes, const Form &window)
 {
     const Controls tabs = controlsWhere(window, [&window](const Control &c) {
         return c.kind() == Kind::TabControl && window.isReachable(c);
@@ -206,17 +198,17 @@ std::optional<Action> tab(ByteSource &bytes, const Form &window)
         return std::nullopt;
     // One page past the last, which is no page at all.
     const std::size_t pages = tabs.front()->pageCaptions().size();
-    return act(Verb::Tab, {}, {}, static_cast<int>(below(bytes, pages + 1)));
+    return "tab " + std::to_string(below(bytes, pages + 1));
 }
 
 // Time enough for half a timer's interval or all of it.
-std::optional<Action> wait(ByteSource &bytes, const Form &window)
+std::optional<std::string> wait(ByteSource &bytes, const Form &window)
 {
     const Controls timers = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::Timer; });
     if (timers.empty())
         return std::nullopt;
     const int interval = oneOf(bytes, timers)->intervalMs();
-    return act(Verb::Wait, {}, {}, bytes.next() % 2 ? interval : interval / 2);
+    return "wait " + std::to_string(bytes.next() % 2 ? interval : interval / 2);
 }
 } // namespace
 
@@ -238,13 +230,13 @@ std::uint8_t SeededBytes::next()
     return byte;
 }
 
-std::optional<Action> nextAction(ByteSource &bytes, const Form &window)
+std::optional<std::string> nextAction(ByteSource &bytes, const Form &window)
 {
     if (bytes.exhausted())
         return std::nullopt;
     // Shares of 256: typing and clicking most, waiting for a timer least.
     const std::uint8_t pick = bytes.next();
-    std::optional<Action> action;
+    std::optional<std::string> action;
     if (pick < 114)
         action = boxAction(bytes, window, pick);
     else if (pick < 184)
@@ -256,48 +248,13 @@ std::optional<Action> nextAction(ByteSource &bytes, const Form &window)
     else if (pick < 242)
         action = tab(bytes, window);
     else if (pick < 245)
-        action = act(Verb::Close);
+        action = "close";
     else if (pick < 255)
-        action = act(Verb::Printer, {}, {}, bytes.next() % 2);
+        action = bytes.next() % 2 ? "printer on" : "printer off";
     else
         action = wait(bytes, window);
     // What the window has nothing for becomes a click, or a move over its background.
     if (!action)
         action = click(bytes, window);
     return action ? action : mouseMove(bytes, window);
-}
-
-void perform(Session &session, const Action &action)
-{
-    switch (action.verb) {
-    case Verb::Type: session.type(action.target, action.text); break;
-    case Verb::Key: session.key(action.target, action.number); break;
-    case Verb::Paste: session.paste(action.target, action.text); break;
-    case Verb::Clear: session.clear(action.target); break;
-    case Verb::Click: session.click(action.target); break;
-    case Verb::Menu: session.menu(action.target); break;
-    case Verb::MouseMove: session.mouseMove(action.target); break;
-    case Verb::Tab: session.showTab(action.number); break;
-    case Verb::Close: session.closeBox(); break;
-    case Verb::Printer: session.setPrinter(action.number != 0); break;
-    case Verb::Wait: session.wait(action.number); break;
-    }
-}
-
-std::string describe(const Action &action)
-{
-    switch (action.verb) {
-    case Verb::Type: return "type " + action.target + " " + quote(action.text);
-    case Verb::Key: return "key " + action.target + " " + std::to_string(action.number);
-    case Verb::Paste: return "paste " + action.target + " " + quote(action.text);
-    case Verb::Clear: return "clear " + action.target;
-    case Verb::Click: return "click " + action.target;
-    case Verb::Menu: return "menu " + action.target;
-    case Verb::MouseMove: return "mousemove " + action.target;
-    case Verb::Tab: return "tab " + std::to_string(action.number);
-    case Verb::Close: return "close";
-    case Verb::Printer: return action.number ? "printer on" : "printer off";
-    case Verb::Wait: return "wait " + std::to_string(action.number);
-    }
-    return {};
 }

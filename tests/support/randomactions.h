@@ -9,7 +9,6 @@
 #include <string_view>
 
 class Form;
-class Session;
 
 // Where the choices of a random session come from: a seeded generator, or a
 // fuzzer's data.
@@ -50,19 +49,8 @@ private:
     std::size_t m_at = 0;
 };
 
-// One thing the user does to the active window, as a step of a scenario file.
-struct Action {
-    enum class Verb { Type, Key, Paste, Clear, Click, Menu, MouseMove, Tab, Close, Printer, Wait };
-    Verb verb = Verb::Click;
-    std::string target; // a control's name; "form" for the window's background
-    std::string text;   // the character typed or the text pasted
-    int number = 0;     // the key code, the tab page, the printer on (1) or off (0), milliseconds
-};
-
-// The next action on the window, its target chosen among the window's controls
-// by their kind, their handlers and whether the user can reach them, never by
-// name. Nothing once the bytes have run out.
-std::optional<Action> nextAction(ByteSource &bytes, const Form &window);
-void perform(Session &session, const Action &action);
-// The action in the words of a scenario file: `type Text1 "5"`, `close`, ...
-std::string describe(const Action &action);
+// The next thing the user does to the window, as a step of a scenario file
+// (`type Text1 "5"`, `close`, ...): its target chosen among the window's
+// controls by their kind, their handlers and whether the user can reach them,
+// never by name. Nothing once the bytes have run out.
+std::optional<std::string> nextAction(ByteSource &bytes, const Form &window);

@@ -3,64 +3,39 @@
 #include "catalog.h"
 #include "control.h"
 #include "form.h"
+#include "modelplatform.h"
 #include "numbers.h"
-#include "platform.h"
 #include "propertyvalue.h"
 #include "randomactions.h"
+#include "runner.h"
 #include "session.h"
 
 #include <algorithm>
 #include <exception>
 #include <map>
 #include <sstream>
-#include <tuple>
 #include <utility>
 
 namespace {
-// A platform for windows that nobody sees: a reference of how a window opens.
-class QuietPlatform final : public Platform {
-public:
-    void beep() override {}
-    void showMessage(std::string_view, std::string_view) override {}
-    bool print(const Form &) override { return false; }
-    bool canShow(std::string_view formName) const override { return hasWindow(formName); }
-    void showModal(std::string_view) override {}
-    void unload(Form &) override {}
-    void endProgram() override {}
-};
-
-std::string propertyName(const Control &control, Property property)
+// A change as a scenario reads it: "frmSfera.Text1.Text \"1\"".
+std::string changeOf(const Form &form, const Control &control, Property property)
 {
-    switch (property) {
-    case Property::Text: return control.kind() == Kind::TextBox ? "Text" : "Caption";
-    case Property::Visible: return "Visible";
-    case Property::Enabled: return "Enabled";
-    case Property::ForeColor: return "ForeColor";
-    case Property::BackColor: return "BackColor";
-    case Property::BorderColor: return "BorderColor";
-    case Property::BorderWidth: return "BorderWidth";
-    case Property::FillStyle: return "FillStyle";
-    case Property::Geometry: return "Top";
-    case Property::Tab: return "Tab";
-    }
-    return "?";
-}
-
-std::string valueOf(const Control &control, Property property)
-{
-    switch (property) {
-    case Property::Text: return quote(control.text());
-    case Property::Visible: return formatBool(control.isVisible());
-    case Property::Enabled: return formatBool(control.isEnabled());
-    case Property::ForeColor: return formatColor(control.foreColor());
-    case Property::BackColor: return formatColor(control.backColor());
-    case Property::BorderColor: return formatColor(control.borderColor());
-    case Property::BorderWidth: return std::to_string(control.borderWidth());
-    case Property::FillStyle: return formatFill(control.fillStyle());
-    case Property::Geometry: return std::to_string(control.top());
-    case Property::Tab: return std::to_string(control.currentPage());
-    }
-    return "?";
+    const Readable read = [&] {
+        switch (property) {
+        case Property::Text: return control.kind() == Kind::TextBox ? Readable::Text : Readable::Caption;
+        case Property::Visible: return Readable::Visible;
+        case Property::Enabled: return Readable::Enabled;
+        case Property::ForeColor: return Readable::ForeColor;
+        case Property::BackColor: return Readable::BackColor;
+        case Property::BorderColor: return Readable::BorderColor;
+        case Property::BorderWidth: return Readable::BorderWidth;
+        case Property::FillStyle: return Readable::FillStyle;
+        case Property::Geometry: return Readable::Top;
+        case Property::Tab: return Readable::Tab;
+        }
+        return Readable::Tab;
+    }();
+    return form.name() + "." + control.name() + "." + std::string(nameOf(read)) + " " + readModel(control, read);
 }
 
 // Everything a control holds, design and run time alike, on one line.
@@ -88,87 +63,44 @@ std::string stateOf(const Control &c)
     return out.str();
 }
 
-std::vector<std::string> stateOf(const Form &form)
+// Where the window differs from its state as just opened, or nothing.
+std::optional<std::string> differenceOf(const Form &form, const std::vector<std::string> &expected)
 {
-    std::ostringstream window;
-    window << form.name() << ": caption " << quote(form.caption()) << ", client " << form.clientWidth() << 'x'
-           << form.clientHeight() << ", border " << static_cast<int>(form.border()) << ", back "
-           << formatColor(form.backColor()) << ", scale " << form.scaleHeight()
-           << (form.paintsGradient() ? ", gradient" : "");
-    std::vector<std::string> lines{window.str()};
-    for (const auto &control : form.controls())
-        lines.push_back(stateOf(*control));
-    return lines;
-}
-
-// Hands `visit` everything a control holds, as stateOf lists it, without copies.
-template <typename Visit>
-bool withFields(const Control &c, Visit visit)
-{
-    const Font &font = c.fontSpec();
-    return visit(std::forward_as_tuple(
-        c.name(), c.kind(), c.container(), c.page(), c.left(), c.topTwips(), c.width(), c.height(), c.x1(), c.y1(),
-        c.x2(), c.y2(), c.text(), c.foreColor(), c.backColor(), c.isOpaque(), c.alignment(), font, c.tabIndex(),
-        c.toolTip(), c.isVisible(), c.isEnabled(), c.hasBorder(), c.isMultiLine(), c.hasScrollBar(), c.isLocked(),
-        c.isGraphical(), c.borderColor(), c.borderWidth(), c.borderStyle(), c.fillStyle(), c.fillColor(),
-        c.shapeKind(), c.pictureId(), c.intervalMs(), c.pageCaptions(), c.currentPage()));
-}
-
-bool sameState(const Control &a, const Control &b)
-{
-    return withFields(a, [&b](const auto &fieldsOfA) {
-        return withFields(b, [&fieldsOfA](const auto &fieldsOfB) { return fieldsOfA == fieldsOfB; });
-    });
-}
-
-bool sameWindow(const Form &a, const Form &b)
-{
-    return a.name() == b.name() && a.caption() == b.caption() && a.clientWidth() == b.clientWidth()
-        && a.clientHeight() == b.clientHeight() && a.border() == b.border() && a.backColor() == b.backColor()
-        && a.scaleHeight() == b.scaleHeight() && a.paintsGradient() == b.paintsGradient()
-        && a.controls().size() == b.controls().size();
-}
-
-// Where the window differs from the other one, or nothing.
-std::optional<std::string> differenceOf(const Form &form, const Form &expected)
-{
-    const auto difference = [](const std::string &found, const std::string &wanted) {
-        return "\n    " + found + "\n  instead of\n    " + wanted;
-    };
-    if (!sameWindow(form, expected))
-        return difference(stateOf(form).front(), stateOf(expected).front());
-    for (std::size_t i = 0; i < form.controls().size(); ++i) {
-        const Control &control = *form.controls()[i];
-        const Control &wanted = *expected.controls()[i];
-        if (!sameState(control, wanted))
-            return difference(stateOf(control), stateOf(wanted));
+    const std::vector<std::string> found = stateOf(form);
+    for (std::size_t i = 0; i < std::min(found.size(), expected.size()); ++i) {
+        if (found[i] != expected[i])
+            return "\n    " + found[i] + "\n  instead of\n    " + expected[i];
     }
+    if (found.size() != expected.size())
+        return " " + std::to_string(found.size()) + " lines of state instead of " + std::to_string(expected.size());
     return std::nullopt;
 }
 
 // A window just opened, and which of its labels it leaves blank in its
 // design, ready for a result.
 struct Reference {
-    std::unique_ptr<Form> opened;
     std::vector<std::size_t> blankLabels;
+    std::vector<std::string> state;
 };
 
 const Reference &referenceOf(const std::string &window)
 {
-    static QuietPlatform platform;
+    static ModelPlatform platform;
     static std::map<std::string, Reference, std::less<>> references;
     const auto known = references.find(window);
     if (known != references.end())
         return known->second;
-    Reference reference{.opened = createWindow(window, platform), .blankLabels = {}};
-    const auto &controls = reference.opened->controls();
+    const std::unique_ptr<Form> opened = createWindow(window, platform);
+    Reference reference;
+    const auto &controls = opened->controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i]->kind() == Kind::Label && controls[i]->text().empty())
             reference.blankLabels.push_back(i);
     }
     // The same events, in the same order, as a platform gives a window it opens.
     for (const Event event : {Event::Load, Event::Resize, Event::Activate, Event::Paint})
-        reference.opened->formEvent(event);
+        opened->formEvent(event);
+    reference.state = stateOf(*opened);
     return references.emplace(window, std::move(reference)).first->second;
 }
 
@@ -200,8 +132,7 @@ public:
             if (!m_session)
                 return;
             pullEvents();
-            m_entries.push_back({false, form.name() + "." + control.name() + "." + propertyName(control, property)
-                                            + " " + valueOf(control, property)});
+            m_entries.push_back({false, changeOf(form, control, property)});
         });
     }
 
@@ -234,8 +165,9 @@ std::string listed(const Entries &entries)
 
 class Run {
 public:
-    Run(Session &session, ChangeLog &log, ByteSource &bytes, const ActionCheck &check)
+    Run(Session &session, const ProgramAccess &program, ChangeLog &log, ByteSource &bytes, const ActionCheck &check)
         : m_session(session)
+        , m_program(program)
         , m_log(log)
         , m_bytes(bytes)
         , m_check(check)
@@ -245,7 +177,7 @@ public:
     SessionOutcome go(std::string_view window, int maxActions)
     {
         m_main = m_session.activeWindow();
-        if (Form *first = m_session.activeForm()) {
+        if (Form *first = m_program.activeForm()) {
             m_log.watch(*first);
             m_log.take();
         }
@@ -254,11 +186,11 @@ public:
         else
             fail(checkOpened(window));
         while (!m_outcome.fault && m_outcome.actions < maxActions) {
-            Form *active = m_session.activeForm();
-            const std::optional<Action> action = active ? nextAction(m_bytes, *active) : std::nullopt;
+            Form *active = m_program.activeForm();
+            const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
             if (!action)
                 break;
-            m_outcome.steps.push_back(describe(*action));
+            m_outcome.steps.push_back(*action);
             // A copy: the action may close the window, and its name goes with it.
             const std::string before = active->name();
             fail(step(*action, before));
@@ -274,10 +206,10 @@ private:
             m_outcome.fault = std::move(fault);
     }
 
-    std::optional<std::string> step(const Action &action, const std::string &before)
+    std::optional<std::string> step(const std::string &action, const std::string &before)
     {
         try {
-            perform(m_session, action);
+            runStep(m_session, action);
         } catch (const std::exception &error) {
             return "it threw: " + std::string(error.what());
         }
@@ -314,13 +246,13 @@ private:
         for (const auto &entry : entries) {
             if (!entry.isEvent || !startsWith(entry.text, "show "))
                 continue;
-            Form *active = m_session.activeForm();
+            Form *active = m_program.activeForm();
             if (active && active->name() == entry.text.substr(5))
                 m_log.watch(*active);
         }
     }
 
-    std::optional<std::string> checkAction(const Action &action, const std::string &before, const Entries &entries)
+    std::optional<std::string> checkAction(const std::string &action, const std::string &before, const Entries &entries)
     {
         const ChangeLog::Entry *message = nullptr;
         for (const auto &entry : entries) {
@@ -337,8 +269,8 @@ private:
                                              [](const auto &entry) { return entry.isEvent && entry.text == "end"; });
         if (ended != endReported)
             return ended ? "the program ended without an end event" : "an end event, but a window is still active";
-        const bool closesMain = action.verb == Action::Verb::Close && before == m_main;
-        if (ended && action.verb != Action::Verb::Wait && !closesMain)
+        const bool closesMain = action == "close" && before == m_main;
+        if (ended && !startsWith(action, "wait ") && !closesMain)
             return "the program ended, but neither a timer nor the main window's close box ended it";
         if (closesMain && !ended)
             return "the main window's close box did not end the program";
@@ -349,7 +281,7 @@ private:
 
     std::optional<std::string> checkResults()
     {
-        const Form &form = *m_session.activeForm();
+        const Form &form = *m_program.activeForm();
         const auto &controls = form.controls();
         for (const std::size_t index : referenceOf(form.name()).blankLabels) {
             const Control &label = *controls.at(index);
@@ -363,7 +295,7 @@ private:
     {
         m_outcome.steps.push_back("# open " + window);
         try {
-            m_session.open(window);
+            m_program.open(window);
         } catch (const std::exception &error) {
             return "opening " + window + " threw: " + error.what();
         }
@@ -377,16 +309,16 @@ private:
 
     std::optional<std::string> checkOpened(std::string_view window)
     {
-        const Form *opened = m_session.activeForm();
+        const Form *opened = m_program.activeForm();
         if (!opened)
             return std::string(window) + " is not open";
-        const Form &expected = *referenceOf(std::string(window)).opened;
-        if (std::optional<std::string> difference = differenceOf(*opened, expected))
+        if (std::optional<std::string> difference = differenceOf(*opened, referenceOf(std::string(window)).state))
             return std::string(window) + " opened with" + *difference;
         return std::nullopt;
     }
 
     Session &m_session;
+    const ProgramAccess &m_program;
     ChangeLog &m_log;
     ByteSource &m_bytes;
     const ActionCheck &m_check;
@@ -395,14 +327,27 @@ private:
 };
 } // namespace
 
-SessionOutcome runRandomSession(std::unique_ptr<Session> session, ByteSource &bytes, std::string_view window,
-                                int maxActions, const ActionCheck &check)
+std::vector<std::string> stateOf(const Form &form)
+{
+    std::ostringstream window;
+    window << form.name() << ": caption " << quote(form.caption()) << ", client " << form.clientWidth() << 'x'
+           << form.clientHeight() << ", border " << static_cast<int>(form.border()) << ", back "
+           << formatColor(form.backColor()) << ", scale " << form.scaleHeight()
+           << (form.paintsGradient() ? ", gradient" : "");
+    std::vector<std::string> lines{window.str()};
+    for (const auto &control : form.controls())
+        lines.push_back(stateOf(*control));
+    return lines;
+}
+
+SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramAccess &access, ByteSource &bytes,
+                                std::string_view window, int maxActions, const ActionCheck &check)
 {
     // The log outlives the session, whose windows report to it.
     ChangeLog log;
     const std::unique_ptr<Session> running = std::move(session);
     log.attach(running.get());
-    SessionOutcome outcome = Run(*running, log, bytes, check).go(window, maxActions);
+    SessionOutcome outcome = Run(*running, access, log, bytes, check).go(window, maxActions);
     log.attach(nullptr);
     return outcome;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class ByteSource;
+class Form;
 class Session;
 
 // A further check after each action (the view against its model, say): the
@@ -19,6 +20,16 @@ struct SessionOutcome {
     std::vector<std::string> steps;   // the session in the words of a scenario file
     std::optional<std::string> fault; // the first broken rule, with what the last step did
     bool ended = false;               // the program ended, so no further action was possible
+};
+
+// Everything a window holds, design and run time alike: its own line, then one a control.
+std::vector<std::string> stateOf(const Form &form);
+
+// What a random session needs of its program besides the steps of a scenario:
+// the model behind the active window, and a way to open any window by its name.
+struct ProgramAccess {
+    std::function<Form *()> activeForm;
+    std::function<void(std::string_view)> open;
 };
 
 // Opens the window in a fresh program (unless it is the first window) and
@@ -34,5 +45,16 @@ struct SessionOutcome {
 //  - a window that closed (not the main one) opens again in the state of a
 //    window just opened: every property of every control as in a new instance.
 // The session lives until the run ends, and its windows with it.
-SessionOutcome runRandomSession(std::unique_ptr<Session> session, ByteSource &bytes, std::string_view window,
-                                int maxActions, const ActionCheck &check = {});
+SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramAccess &access, ByteSource &bytes,
+                                std::string_view window, int maxActions, const ActionCheck &check = {});
+
+// The same for a session that opens windows and gives their models itself.
+template <typename ProgramSession>
+SessionOutcome runRandomSession(std::unique_ptr<ProgramSession> session, ByteSource &bytes, std::string_view window,
+                                int maxActions, const ActionCheck &check = {})
+{
+    ProgramSession &program = *session;
+    const ProgramAccess access{[&program] { return program.activeForm(); },
+                               [&program](std::string_view name) { program.open(name); }};
+    return runRandomSession(std::move(session), access, bytes, window, maxActions, check);
+}

@@ -51,7 +51,7 @@ std::string scenario(const WindowRow &row)
         if (target.find('.') == std::string::npos)
             target += ".Caption";
         const std::string_view value = result.substr(equals + 1);
-        const bool quoted = valueKind(target.substr(target.find('.') + 1)) == ValueKind::String;
+        const bool quoted = readable(target.substr(target.find('.') + 1))->kind == ValueKind::String;
         text += "expect " + target + ' ' + (quoted ? quote(value) : std::string(value)) + '\n';
     }
     text += "events show " + std::string(row.window) + (*row.events ? ", " : "") + row.events + '\n';

@@ -326,40 +326,53 @@ std::string GuiSession::readWidget(std::string_view control, std::string_view pr
     const QWidget *widget = find(control);
     const auto *line = qobject_cast<const LineWidget *>(widget);
     const auto *shape = qobject_cast<const ShapeWidget *>(widget);
-    if (property == "Caption" || property == "Text")
-        return quote(textOf(widget).toStdString());
-    if (property == "ToolTipText")
-        return quote(widget->toolTip().toStdString());
-    if (property == "Visible")
-        return formatBool(!widget->isHidden());
-    if (property == "Enabled")
-        return formatBool(!widget->testAttribute(Qt::WA_ForceDisabled));
-    if (property == "ForeColor")
+    const std::optional<ReadableProperty> readableProperty = readable(property);
+    if (!readableProperty)
+        throw ScenarioError("no property " + std::string(property));
+    switch (readableProperty->which) {
+    case Readable::Caption:
+    case Readable::Text: return quote(textOf(widget).toStdString());
+    case Readable::ToolTipText: return quote(widget->toolTip().toStdString());
+    case Readable::Visible: return formatBool(!widget->isHidden());
+    case Readable::Enabled: return formatBool(!widget->testAttribute(Qt::WA_ForceDisabled));
+    case Readable::ForeColor:
         return formatColor(fromQColor(widget->palette().color(QPalette::Active, foreRole(model.kind()))));
-    if (property == "BackColor")
+    case Readable::BackColor:
         return formatColor(fromQColor(widget->palette().color(QPalette::Active, backRole(model.kind()))));
-    if (property == "BorderColor" && (line || shape))
-        return formatColor(fromQColor(line ? line->color() : shape->borderColor()));
-    if (property == "BorderWidth" && (line || shape))
-        return std::to_string(line ? line->penWidth() : shape->borderWidth());
-    if (property == "FillColor" && shape)
-        return formatColor(fromQColor(shape->fillColor()));
-    if (property == "FillStyle" && shape)
-        return formatFill(shape->fillStyle());
-    if (property == "Tab")
+    case Readable::BorderColor:
+        if (line || shape)
+            return formatColor(fromQColor(line ? line->color() : shape->borderColor()));
+        break;
+    case Readable::BorderWidth:
+        if (line || shape)
+            return std::to_string(line ? line->penWidth() : shape->borderWidth());
+        break;
+    case Readable::FillColor:
+        if (shape)
+            return formatColor(fromQColor(shape->fillColor()));
+        break;
+    case Readable::FillStyle:
+        if (shape)
+            return formatFill(shape->fillStyle());
+        break;
+    case Readable::Tab:
         if (const auto *tabs = qobject_cast<const TabControlWidget *>(widget))
             return std::to_string(tabs->currentPage());
-    if (property == "Top" || property == "Left") {
+        break;
+    case Readable::Top:
+    case Readable::Left: {
         QPoint at = line ? line->box().topLeft() : widget->pos();
         const bool onWindow = model.container().empty();
         if (onWindow)
             at -= active.clientRect().topLeft();
-        const int twips = (property == "Top" ? at.y() : at.x()) * twipsPerPixel;
+        const bool top = readableProperty->which == Readable::Top;
+        const int twips = (top ? at.y() : at.x()) * twipsPerPixel;
         const Form &form = active.form();
         // The window's own scale, when it has one, measures the controls placed on it.
-        if (property == "Top" && onWindow && form.scaleHeight() != 0)
+        if (top && onWindow && form.scaleHeight() != 0)
             return std::to_string(std::lround(static_cast<double>(twips) * form.scaleHeight() / form.clientHeight()));
         return std::to_string(twips);
+    }
     }
     throw ScenarioError("no property " + std::string(property) + " of " + std::string(control));
 }

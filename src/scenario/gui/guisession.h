@@ -28,12 +28,13 @@ public:
     void closeBox() override;
     void setPrinter(bool on) override;
     void wait(int milliseconds) override;
-    void open(std::string_view window) override;
     std::string activeWindow() override;
-    Form *activeForm() override;
     std::string read(std::string_view control, std::string_view property) override;
     std::string showColor(std::string_view canonical) override;
     std::vector<std::string> takeEvents() override;
+    // As ModelSession's, for random sessions.
+    void open(std::string_view window);
+    Form *activeForm();
     // The active window's widgets, null once the program has ended.
     FormWidget *activeWidget() const { return m_platform.activeWindow(); }
 
