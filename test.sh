@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Geomira and runs every test: the core alone without Qt, then the
 # whole program (GoogleTest, Qt Test, and the scenario files on the models
 # and on the real widgets, offscreen), then all of it again under the address

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for Geomira's start-up: a bare Qt Widgets window with one menu.
 #include "firstpaintprobe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geomira's start as the program makes it (the application set up as Geomira's,
 // the main window loaded by the platform), ending at the main window's first
 // paint with the clock printed: the start-up benchmark's measure of the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // geomira-menu-bench: chooses, one after the other, every item of the main
 // window's menu that opens a window, 15 rounds, and prints for each the time
 // from choosing the item to the first paint of the window it opens (median,

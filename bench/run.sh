@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Geomira's benchmarks, built in Release and run under a display (Xvfb when
 # there is none): launch to first paint and peak memory of the main window
 # against a bare Qt Widgets window with one menu (15 interleaved runs each),

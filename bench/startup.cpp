@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // geomira-startup-bench PROGRAM... : starts each program 15 times, interleaved,
 // and prints the median time from launch to the first paint of its window and
 // its median peak memory, with the ratios to the first program.

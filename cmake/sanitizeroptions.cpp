@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every program of a sanitizer build, so that ctest, the scenario
 // runner and a test started by hand all run with the same runtime options.
 //

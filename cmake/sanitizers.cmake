@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds for finding memory and undefined-behaviour faults: the whole program
 # and its tests under AddressSanitizer and UndefinedBehaviorSanitizer, or the
 # libFuzzer targets of tests/fuzz (clang only). Any report stops the program,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package geomira: `cpack -G DEB` in a Release build
 # (packaging/test-deb.sh builds, checks and installs it).
 set(GEOMIRA_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/geomira)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a Release build and checks it with lintian,
 # desktop-file-validate and appstreamcli; then, as root, installs it, starts the
 # installed program on a virtual display until its main window is seen painted,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lines of tests against lines of program, counting C++ sources, scenario files
 # and scripts: blank lines and comment-only lines (// in C++, # elsewhere) are
 # left out, and so are the fuzzers' seed inputs, which are data.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by run.sh and test.sh: makes sure Debian's packages are there.
 # needs PACKAGE...: installs what is missing when run as root, otherwise
 # prints the apt-get line to run and stops.

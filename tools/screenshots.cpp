@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // geomira-screenshots DIR: saves an image of every window as it opens (each
 // page of a tabbed window apart), drawn offscreen, for the README and for
 // comparing the windows with their control tables.

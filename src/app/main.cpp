@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geomira: the main window, and from its menu every other window.
 #include "applicationsetup.h"
 #include "commandline.h"

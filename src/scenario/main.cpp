@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // geomira-scenario [--gui] FILE...: runs scenario files on the window models,
 // or with --gui on the real widgets.
 #include "modelsession.h"

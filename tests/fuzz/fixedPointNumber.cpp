@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fixedPointNumber reads the Italian number texts to the nearest double to
 // their count of ten-thousandths, rounded half to even, and refuses the
 // counts beyond a signed 64-bit integer. The count is worked out here on the

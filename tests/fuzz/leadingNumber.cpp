@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // leadingNumber reads the longest leading number, with blanks anywhere, to
 // the nearest double as the C library reads the same digits.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every finite double is written with its 15 significant digits rounded to
 // nearest, and the text reads back to a double that is written the same.
 // The input is taken eight bytes at a time as doubles.

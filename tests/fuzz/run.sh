@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, the core alone) and runs each for
 # SECONDS (default 30), two at a time. New inputs go to build/fuzz/corpus/NAME;
 # the seeds in tests/fuzz/corpus/NAME are only read. Fails when a target finds

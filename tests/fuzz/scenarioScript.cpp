@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a scenario file: any text gives scenarios and steps in the order of
 // their lines, or stops at a line within the text; and what was read, written
 // out again, reads back the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // textToNumber reads exactly the Italian number texts, each to the nearest
 // double as the C library reads the same digits, and nothing beyond the range.
 #include "fuzzcheck.h"

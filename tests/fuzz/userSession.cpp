@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user session on the window models, decoded from the input: the first byte
 // chooses the window, the rest are the user's actions. Every rule that the
 // random-session tests check holds after every action.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holes: the chord of n holes on a circle, page by page.
 #include "windowrows.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plane figures: worked values, validation order and what a refused input
 // leaves. The triangle's factor is 0,433, the circle's 0,7854 and 3,14, the
 // square's diagonal 1,4142.

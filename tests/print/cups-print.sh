@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs systemprint_test against a CUPS server of its own, started here and
 # stopped on the way out: with a cups-pdf queue as the default printer, then
 # with that queue refusing jobs, then with no printer. Exits 77 (skipped) where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every Stampa button of every window, pressed on the real widgets with the
 // system's default printer: a CUPS queue that writes PDF files, then the queue
 // refusing jobs, then no printer at all. cups-print.sh sets them up in turn.

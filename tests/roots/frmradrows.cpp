@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roots: the n-th root reads index and number in ten-thousandths of a
 // 64-bit count, the square root (empty index) with the range of a double.
 #include "windowrows.h"

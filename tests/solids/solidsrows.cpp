@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solids: worked values, validation order, what a refused input leaves,
 // and the reset state. Volumes use pi/3 as 1,0472 and pi as 3,14.
 #include "windowrows.h"

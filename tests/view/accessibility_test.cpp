@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program, used with the keyboard alone and read by a
 // screen reader: names and roles in the accessibility tree, the tab order of
 // the control tables, Enter, Space and access keys on buttons, the menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an assistive tool does through the accessibility interfaces, as screen
 // readers, dictation and voice control do: it edits the same numbers the window
 // computes with, and a menu item it activates answers at once.

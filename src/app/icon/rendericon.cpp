@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon's drawing into square PNG images, one per size,
 // so that the icon theme and the program's own windows show the same picture.
 #include <QImage>
