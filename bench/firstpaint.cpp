@@ -14,7 +14,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     setUpApplication();
 
-    QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
+    QtPlatform platform;
     platform.start("frmGeomira");
     exitOnFirstPaint(platform.mainWindow());
     return QApplication::exec();

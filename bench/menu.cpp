@@ -15,6 +15,7 @@
 #include "firstpaintprobe.h"
 #include "formwidget.h"
 #include "median.h"
+#include "platformseams.h"
 #include "qtplatform.h"
 
 #include <QAction>
@@ -67,24 +68,38 @@ std::vector<Command> commands(FormWidget &window)
     return found;
 }
 
+// Hears the child window open, and times its first paint from the moment its item was chosen.
+class ChildPaintClock final : public EventListener {
+public:
+    void heard(const std::string &event) override
+    {
+        if (!event.starts_with("show "))
+            return;
+        window = event.substr(5);
+        FormWidget *child = platform->activeWindow();
+        afterFirstPaint(child, [this, child] {
+            milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - chosen).count();
+            painted = true;
+            platform->unload(child->form());
+        });
+    }
+
+    QtPlatform *platform = nullptr;
+    Clock::time_point chosen;
+    std::string window;
+    double milliseconds = 0;
+    bool painted = false;
+};
+
 // One choice of the menu's command in a fresh program: whether it opened a window that painted,
 // which, and the time to that paint.
 bool chooseOnce(std::size_t command, std::string &window, double &milliseconds)
 {
-    QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
-    Clock::time_point chosen;
-    bool painted = false;
-    platform.setListener([&](const std::string &event) {
-        if (!event.starts_with("show "))
-            return;
-        window = event.substr(5);
-        FormWidget *child = platform.activeWindow();
-        afterFirstPaint(child, [&, child] {
-            milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - chosen).count();
-            painted = true;
-            platform.unload(child->form());
-        });
-    });
+    Waiting desktop;
+    PrintTarget printer;
+    ChildPaintClock clock;
+    QtPlatform platform(desktop, printer, &clock);
+    clock.platform = &platform;
     platform.start("frmGeomira");
     FormWidget *main = platform.mainWindow();
     if (!main)
@@ -92,13 +107,15 @@ bool chooseOnce(std::size_t command, std::string &window, double &milliseconds)
     afterFirstPaint(main, [&] {
         const std::vector<Command> menu = commands(*main);
         if (command < menu.size()) {
-            chosen = Clock::now();
+            clock.chosen = Clock::now();
             menu[command].action->trigger();
         }
         QCoreApplication::exit(0);
     });
     QApplication::exec();
-    return painted;
+    window = clock.window;
+    milliseconds = clock.milliseconds;
+    return clock.painted;
 }
 
 } // namespace
@@ -110,7 +127,7 @@ int main(int argc, char **argv)
 
     std::vector<Item> items;
     {
-        QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::System);
+        QtPlatform platform;
         platform.start("frmGeomira");
         if (FormWidget *main = platform.mainWindow()) {
             const std::vector<Command> menu = commands(*main);

@@ -24,7 +24,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     const QDir dir(QString::fromLocal8Bit(argv[1]));
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
+    QtPlatform platform;
     for (const std::string_view name : windowNames()) {
         FormWidget window(createWindow(name, platform));
         window.form().formEvent(Event::Load);

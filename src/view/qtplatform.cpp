@@ -3,42 +3,29 @@
 
 #include "appearance.h"
 #include "catalog.h"
-#include "cupsjob.h"
 #include "formwidget.h"
+#include "platformseams.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <utility>
 
 namespace {
-// The image fills as much of the page as it can without being distorted.
-bool paintOn(QPrinter &printer, const QPixmap &image)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = painter.viewport();
-    const QSize imageSize = image.deviceIndependentSize().toSize();
-    const QSize printed = imageSize.scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(QRect(page.topLeft(), printed));
-    painter.setWindow(QRect(QPoint(), imageSize));
-    painter.drawPixmap(0, 0, image);
-    return painter.end() && printer.printerState() != QPrinter::Error;
-}
+Waiting desktopWaiting;
+PrintTarget defaultPrinter;
 } // namespace
 
-QtPlatform::QtPlatform(Modality modality, Printer printer)
-    : m_modality(modality)
+QtPlatform::QtPlatform()
+    : QtPlatform(desktopWaiting, defaultPrinter)
+{
+}
+
+QtPlatform::QtPlatform(Waiting &waiting, PrintTarget &printer, EventListener *listener)
+    : m_waiting(waiting)
     , m_printer(printer)
+    , m_listener(listener)
 {
 }
 
@@ -81,44 +68,16 @@ void QtPlatform::beep()
 void QtPlatform::showMessage(std::string_view prompt, std::string_view title)
 {
     QMessageBox box(QMessageBox::Warning, qText(title), qText(prompt), QMessageBox::Ok, activeWindow());
-    if (m_modality == Modality::Blocking) {
-        box.exec();
-        return;
-    }
-    box.setWindowModality(Qt::ApplicationModal);
-    box.show();
-    if (m_messageHandler)
-        m_messageHandler(box);
+    m_waiting.answer(box);
 }
 
 bool QtPlatform::print(const Form &form)
 {
     const auto window = std::find_if(m_open.begin(), m_open.end(), [&](FormWidget *w) { return &w->form() == &form; });
-    if (window == m_open.end() || m_printer == Printer::Off)
+    if (window == m_open.end() || !m_printer.print((*window)->grabClient(), (*window)->windowTitle()))
         return false;
-    QPrinterInfo queue;
-    if (m_printer == Printer::System) {
-        queue = QPrinterInfo::defaultPrinter();
-        if (queue.isNull())
-            return false;
-    }
-    // The page is made as a PDF file and then handed to the queue: Qt's own
-    // print jobs pass for printed even when CUPS refuses them.
-    const QTemporaryDir folder;
-    if (!folder.isValid())
-        return false;
-    const QString file = folder.filePath(QStringLiteral("geomira.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    if (!queue.isNull())
-        printer.setPageSize(queue.defaultPageSize());
-    bool printed = paintOn(printer, (*window)->grabClient()) && QFileInfo(file).size() > 0;
-    if (printed && !queue.isNull())
-        printed = submitPrintJob(queue.printerName(), file, (*window)->windowTitle());
-    if (printed)
-        report("print");
-    return printed;
+    report("print");
+    return true;
 }
 
 bool QtPlatform::canShow(std::string_view formName) const
@@ -138,11 +97,7 @@ void QtPlatform::showModal(std::string_view formName)
     if (!isOpen(window))
         return;
     window->show();
-    if (m_modality == Modality::Blocking) {
-        QEventLoop loop;
-        QObject::connect(window, &FormWidget::unloaded, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    m_waiting.whileOpen(*window);
 }
 
 void QtPlatform::unload(Form &form)
@@ -165,9 +120,7 @@ void QtPlatform::endProgram()
     const std::vector<FormWidget *> open = std::exchange(m_open, {});
     for (auto window = open.rbegin(); window != open.rend(); ++window)
         (*window)->unload();
-    // Only the program's own event loops are left here; a driver keeps Qt running for the next program.
-    if (m_modality == Modality::Blocking)
-        QCoreApplication::exit(0);
+    m_waiting.programEnded();
 }
 
 FormWidget *QtPlatform::load(std::string_view formName)
@@ -188,5 +141,5 @@ bool QtPlatform::isOpen(const FormWidget *window) const
 void QtPlatform::report(const std::string &event) const
 {
     if (m_listener)
-        m_listener(event);
+        m_listener->heard(event);
 }

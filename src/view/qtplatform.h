@@ -5,30 +5,23 @@
 
 #include <QPointer>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+class EventListener;
 class FormWidget;
-class QMessageBox;
+class PrintTarget;
+class Waiting;
 
 // The program's windows on Qt: each window is loaded from the catalog into a
 // FormWidget and stacked over the one that opened it.
 class QtPlatform final : public Platform {
 public:
-    // Blocking: modal windows and message boxes wait in a nested event loop,
-    // as a desktop program does. NonBlocking: they are shown and the call
-    // returns at once, so that a driver can act on them step by step.
-    enum class Modality { Blocking, NonBlocking };
-    // Where printing goes: the system's default printer, a PDF file in a
-    // temporary folder that is thrown away, or nowhere (printing fails).
-    enum class Printer { System, PdfFile, Off };
-    // Hears of what the user would see or hear: "beep", "print", "show NAME", "close NAME", "end".
-    using Listener = std::function<void(const std::string &event)>;
-    // In the NonBlocking modality, answers each message box while it is up.
-    using MessageHandler = std::function<void(QMessageBox &box)>;
-
-    QtPlatform(Modality modality, Printer printer);
+    // The desktop program's: it waits for the user, prints on the default
+    // printer, and nobody listens.
+    QtPlatform();
+    // A driver's own: the seams must outlive the platform; listener may be null.
+    QtPlatform(Waiting &waiting, PrintTarget &printer, EventListener *listener = nullptr);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform &) = delete;
     QtPlatform &operator=(const QtPlatform &) = delete;
@@ -40,9 +33,6 @@ public:
     // The first window, while it is open.
     FormWidget *mainWindow() const;
     bool hasEnded() const { return m_ended; }
-    void setPrinter(Printer printer) { m_printer = printer; }
-    void setListener(Listener listener) { m_listener = std::move(listener); }
-    void setMessageHandler(MessageHandler handler) { m_messageHandler = std::move(handler); }
 
     void beep() override;
     void showMessage(std::string_view prompt, std::string_view title) override;
@@ -57,10 +47,9 @@ private:
     bool isOpen(const FormWidget *window) const;
     void report(const std::string &event) const;
 
-    const Modality m_modality;
-    Printer m_printer;
-    Listener m_listener;
-    MessageHandler m_messageHandler;
+    Waiting &m_waiting;
+    PrintTarget &m_printer;
+    EventListener *const m_listener;
     std::vector<FormWidget *> m_open; // the main window first, the active one last
     QPointer<FormWidget> m_main;
     bool m_ended = false;

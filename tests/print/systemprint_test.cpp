@@ -7,6 +7,7 @@
 #include "formwidget.h"
 #include "modelplatform.h"
 #include "qtplatform.h"
+#include "stepwiseseams.h"
 #include "randomsession.h"
 #include "tabcontrolwidget.h"
 
@@ -45,15 +46,14 @@ QDir output()
 class PrintingWindow {
 public:
     PrintingWindow(const QString &window, const QString &button)
-        : m_platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::System)
-        , m_button(button.toStdString())
-    {
-        m_platform.setListener([this](const std::string &event) { events << QString::fromStdString(event); });
-        m_platform.setMessageHandler([this](QMessageBox &box) {
+        : m_waiting([this](QMessageBox &box) {
             messages << QStringLiteral("%1 / %2 / %3 / %4").arg(box.text(), box.windowTitle()).arg(box.icon())
                             .arg(box.standardButtons().toInt());
             box.button(QMessageBox::Ok)->click();
-        });
+        })
+        , m_platform(m_waiting, m_systemPrinter, &log)
+        , m_button(button.toStdString())
+    {
         m_platform.start(window.toStdString());
     }
 
@@ -87,10 +87,12 @@ public:
         QCoreApplication::processEvents();
     }
 
-    QStringList events;
+    EventLog log;
     QStringList messages;
 
 private:
+    StepwiseWaiting m_waiting;
+    PrintTarget m_systemPrinter;
     QtPlatform m_platform;
     std::string m_button;
 };
@@ -183,7 +185,7 @@ void SystemPrintTest::printsOnTheDefaultPrinter()
     const QImage shown = printing.window().grabClient().toImage().convertToFormat(QImage::Format_Grayscale8);
     const QStringList before = output().entryList({"*.pdf"}, QDir::Files);
     printing.press();
-    QCOMPARE(printing.events, QStringList{"print"});
+    QCOMPARE(printing.log.events, std::vector<std::string>{"print"});
     QCOMPARE(printing.messages, QStringList{});
 
     // CUPS takes the job and prints it later: wait for its file. All the prints
@@ -225,7 +227,7 @@ void SystemPrintTest::reportsAPrintFailure()
     QVERIFY(printing.reach());
     const std::vector<std::string> before = stateOf(printing.window().form());
     printing.press();
-    QCOMPARE(printing.events, QStringList{});
+    QVERIFY(printing.log.events.empty());
     QCOMPARE(printing.messages, QStringList{QStringLiteral("C'è un problema di stampa! / Verificare lo stato della stampante / %1 / %2")
                                                  .arg(QMessageBox::Warning).arg(QMessageBox::Ok)});
     QVERIFY(stateOf(printing.window().form()) == before);

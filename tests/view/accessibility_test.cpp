@@ -6,6 +6,7 @@
 #include "form.h"
 #include "formwidget.h"
 #include "qtplatform.h"
+#include "stepwiseseams.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -58,36 +59,37 @@ Qt::Key letterKey(char letter)
 class Session {
 public:
     explicit Session(const std::string &formName)
-        : m_platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off)
-    {
-        m_platform.setListener([this](const std::string &event) { m_reactions.push_back(event); });
-        m_platform.setMessageHandler([this](QMessageBox &box) {
-            m_reactions.push_back("message " + box.text().toStdString());
+        : m_waiting([this](QMessageBox &box) {
+            m_log.events.push_back("message " + box.text().toStdString());
             box.button(QMessageBox::Ok)->click();
-        });
+        })
+        , m_platform(m_waiting, m_printer, &m_log)
+    {
         m_platform.start("frmGeomira");
         if (formName != "frmGeomira")
             m_platform.showModal(formName);
         m_window = m_platform.activeWindow();
         m_window->form().observe([this](const Control &control, Property property) {
-            m_reactions.push_back(control.name() + " changed " + std::to_string(static_cast<int>(property)));
+            m_log.events.push_back(control.name() + " changed " + std::to_string(static_cast<int>(property)));
         });
         m_window->activateWindow();
         m_active = QTest::qWaitForWindowActive(m_window);
-        m_reactions.clear();
+        m_log.events.clear();
     }
 
     FormWidget &window() const { return *m_window; }
     Form &form() const { return m_window->form(); }
     bool isActive() const { return m_active; }
-    const std::vector<std::string> &reactions() const { return m_reactions; }
+    const std::vector<std::string> &reactions() const { return m_log.events; }
     QWidget *widget(const std::string &control) const { return m_window->controlWidget(control); }
 
 private:
+    EventLog m_log;
+    StepwiseWaiting m_waiting;
+    TrialPrinter m_printer;
     QtPlatform m_platform;
     FormWidget *m_window = nullptr;
     bool m_active = false;
-    std::vector<std::string> m_reactions;
 };
 
 // What a user's action does in a fresh window, once it has done anything:
@@ -180,7 +182,7 @@ private slots:
 
 private:
     // Builds windows to read, never started.
-    QtPlatform m_platform{QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off};
+    QtPlatform m_platform;
 };
 
 void AccessibilityTest::treeNamesEveryControlWithAMeaningfulRole()

@@ -5,6 +5,7 @@
 #include "form.h"
 #include "formwidget.h"
 #include "qtplatform.h"
+#include "stepwiseseams.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -43,7 +44,9 @@ void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter()
     QFETCH(QString, typed);
     QFETCH(QString, set);
     QFETCH(QString, taken);
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
+    StepwiseWaiting stepwise;
+    TrialPrinter printer;
+    QtPlatform platform(stepwise, printer);
     platform.start("frmGeomira");
     if (window != "frmGeomira")
         platform.showModal(window.toStdString());
@@ -58,9 +61,10 @@ void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter()
 
 void AssistiveToolsTest::menuItemAnswersBeforeItsWindowOpens()
 {
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
-    std::vector<std::string> events;
-    platform.setListener([&](const std::string &event) { events.push_back(event); });
+    StepwiseWaiting stepwise;
+    TrialPrinter printer;
+    EventLog log;
+    QtPlatform platform(stepwise, printer, &log);
     platform.start("frmGeomira");
     QAccessibleInterface *menuBar = QAccessible::queryAccessibleInterface(platform.mainWindow()->findChild<QMenuBar *>());
     QAccessibleInterface *info = nullptr;
@@ -75,7 +79,7 @@ void AssistiveToolsTest::menuItemAnswersBeforeItsWindowOpens()
     QCOMPARE(platform.activeWindow(), platform.mainWindow());
     QCoreApplication::processEvents();
     QCOMPARE(platform.activeWindow()->objectName(), "frmIo");
-    QCOMPARE(events, std::vector<std::string>{"show frmIo"});
+    QCOMPARE(log.events, std::vector<std::string>{"show frmIo"});
 }
 
 QTEST_MAIN(AssistiveToolsTest)

@@ -27,7 +27,7 @@ private slots:
 // A face that is not installed falls back to whatever the desktop likes, with other metrics.
 void DebianResourcesTest::everyFaceOfTheWindowsIsInstalled()
 {
-    QtPlatform platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
+    QtPlatform platform;
     std::set<std::string> faces;
     for (const std::string_view name : windowNames()) {
         const std::unique_ptr<Form> form = createWindow(name, platform);

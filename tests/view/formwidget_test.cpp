@@ -5,6 +5,7 @@
 #include "formwidget.h"
 #include "linewidget.h"
 #include "qtplatform.h"
+#include "stepwiseseams.h"
 
 #include <QImage>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,12 +71,7 @@ class FormWidgetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_platform = std::make_unique<QtPlatform>(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off);
-        m_events.clear();
-        m_platform->setListener([this](const std::string &event) { m_events.push_back(event); });
-    }
+    void init() { m_platform = std::make_unique<QtPlatform>(m_waiting, m_printer); }
     void cleanup() { m_platform.reset(); }
 
     void placesControlsInTheirContainers_data();
@@ -83,15 +80,16 @@ private slots:
     void enterAndEscapeStayInTheBox_data();
     void enterAndEscapeStayInTheBox();
     void paintsTheGradientOnTheMainWindow();
-    void messageBoxHasTheWarningIconAndOk();
     void markerShownBeforeAMessageIsOnScreenWhileItIsUp();
     void lineHasTheBoxOfItsEndsWhicheverComesFirst();
     void blockingModalWaitsForTheWindowToUnload();
 
 private:
     std::unique_ptr<Sampler> makeSampler() { return std::make_unique<Sampler>(*m_platform); }
+    std::function<void(QMessageBox &)> m_answer;
+    StepwiseWaiting m_waiting{[this](QMessageBox &box) { m_answer(box); }};
+    TrialPrinter m_printer;
     std::unique_ptr<QtPlatform> m_platform;
-    std::vector<std::string> m_events;
 };
 
 void FormWidgetTest::placesControlsInTheirContainers_data()
@@ -175,20 +173,6 @@ void FormWidgetTest::paintsTheGradientOnTheMainWindow()
     QCOMPARE(window.clientRect().top(), window.findChild<QMenuBar *>()->height());
 }
 
-void FormWidgetTest::messageBoxHasTheWarningIconAndOk()
-{
-    QString seen;
-    m_platform->setMessageHandler([&seen](QMessageBox &box) {
-        seen = box.windowTitle() + '|' + box.text();
-        QCOMPARE(box.icon(), QMessageBox::Warning);
-        QCOMPARE(box.buttons().size(), 1);
-        QVERIFY(box.isVisible());
-        box.button(QMessageBox::Ok)->click();
-    });
-    m_platform->showMessage("Inserire il raggio!", "Geomira");
-    QCOMPARE(seen, QStringLiteral("Geomira|Inserire il raggio!"));
-}
-
 void FormWidgetTest::markerShownBeforeAMessageIsOnScreenWhileItIsUp()
 {
     // The sphere shows its red diameter first, then finds the diameter missing.
@@ -198,19 +182,19 @@ void FormWidgetTest::markerShownBeforeAMessageIsOnScreenWhileItIsUp()
     QWidget *diameter = sphere->controlWidget("Line4");
     QVERIFY(!diameter->isVisible());
     bool shownDuringMessage = false;
-    m_platform->setMessageHandler([&](QMessageBox &box) {
+    m_answer = [&](QMessageBox &box) {
         shownDuringMessage = diameter->isVisible();
         box.button(QMessageBox::Ok)->click();
-    });
+    };
     QTest::mouseClick(sphere->controlWidget("Command2"), Qt::LeftButton);
     QVERIFY(shownDuringMessage);
 }
 
 void FormWidgetTest::blockingModalWaitsForTheWindowToUnload()
 {
-    QtPlatform platform(QtPlatform::Modality::Blocking, QtPlatform::Printer::Off);
-    std::vector<std::string> events;
-    platform.setListener([&events](const std::string &event) { events.push_back(event); });
+    Waiting desktop;
+    EventLog log;
+    QtPlatform platform(desktop, m_printer, &log);
     platform.start("frmGeomira");
     QString message;
     // While the about window waits, its OK raises a message box, whose OK comes next.
@@ -227,7 +211,7 @@ void FormWidgetTest::blockingModalWaitsForTheWindowToUnload()
     });
     platform.showModal("frmIo");
     QCOMPARE(message, QStringLiteral("Attenzione"));
-    QCOMPARE(events, (std::vector<std::string>{"show frmIo", "close frmIo"}));
+    QCOMPARE(log.events, (std::vector<std::string>{"show frmIo", "close frmIo"}));
     QCOMPARE(platform.activeWindow(), platform.mainWindow());
 }
 

@@ -42,7 +42,8 @@ private slots:
     void copiesTheResultAsTheWindowHoldsIt();
 
 private:
-    QtPlatform m_platform{QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off};
+    // Builds windows to read, never started.
+    QtPlatform m_platform;
 };
 
 // The longest text a number is written with must show every digit and the exponent in the narrowest result.

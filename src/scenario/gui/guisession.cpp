@@ -89,15 +89,14 @@ QString textOf(const QWidget *widget)
 } // namespace
 
 GuiSession::GuiSession()
-    : m_platform(QtPlatform::Modality::NonBlocking, QtPlatform::Printer::Off)
-{
-    m_platform.setListener([this](const std::string &event) { m_events.push_back(event); });
-    m_platform.setMessageHandler([this](QMessageBox &box) {
+    : m_waiting([this](QMessageBox &box) {
         const std::string prompt = box.text().toStdString();
         const std::string title = box.windowTitle().toStdString();
-        m_events.push_back(messageEvent(prompt, title));
+        m_log.events.push_back(messageEvent(prompt, title));
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
-    });
+    })
+    , m_platform(m_waiting, m_printer, &m_log)
+{
     m_platform.start("frmGeomira");
     settle();
 }
@@ -253,7 +252,7 @@ void GuiSession::closeBox()
 
 void GuiSession::setPrinter(bool on)
 {
-    m_platform.setPrinter(on ? QtPlatform::Printer::PdfFile : QtPlatform::Printer::Off);
+    m_printer.switchOn(on);
 }
 
 void GuiSession::wait(int milliseconds)
@@ -386,5 +385,5 @@ std::string GuiSession::showColor(std::string_view canonical)
 
 std::vector<std::string> GuiSession::takeEvents()
 {
-    return std::exchange(m_events, {});
+    return std::exchange(m_log.events, {});
 }

@@ -3,6 +3,7 @@
 
 #include "qtplatform.h"
 #include "session.h"
+#include "stepwiseseams.h"
 
 #include <string>
 #include <vector>
@@ -48,6 +49,8 @@ private:
     void typeCode(std::string_view control, int code);
     std::string readWidget(std::string_view control, std::string_view property) const;
 
+    EventLog m_log;
+    StepwiseWaiting m_waiting;
+    TrialPrinter m_printer;
     QtPlatform m_platform;
-    std::vector<std::string> m_events;
 };
