@@ -81,6 +81,7 @@ public:
             milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - chosen).count();
             painted = true;
             platform->unload(child->form());
+            QCoreApplication::exit(0);
         });
     }
 
@@ -110,7 +111,14 @@ bool chooseOnce(std::size_t command, std::string &window, double &milliseconds)
             clock.chosen = Clock::now();
             menu[command].action->trigger();
         }
-        QCoreApplication::exit(0);
+        // The item's handler runs just after its activation returns; once it has run
+        // without opening a window, the round is over.
+        QMetaObject::invokeMethod(
+            qApp, [&clock] {
+                if (clock.window.empty())
+                    QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
     });
     QApplication::exec();
     window = clock.window;
