@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <exception>
 #include <map>
-#include <sstream>
 #include <utility>
 
 namespace {
@@ -39,29 +38,14 @@ std::string changeOf(const Form &form, const Control &control, Property property
     return form.name() + "." + control.name() + "." + std::string(nameOf(read)) + " " + readModel(control, read);
 }
 
-// Everything a control holds, design and run time alike, on one line.
-std::string stateOf(const Control &c)
+// What a control holds that can change at run time, on one line: every
+// property a scenario reads (the rest is fixed by the control table).
+std::string stateOf(const Control &control)
 {
-    std::ostringstream out;
-    const Font &font = c.fontSpec();
-    out << c.name() << ": kind " << static_cast<int>(c.kind()) << " in '" << c.container() << "' page " << c.page()
-        << ", at " << c.left() << ' ' << c.topTwips() << ' ' << c.width() << ' ' << c.height() << ", ends " << c.x1()
-        << ' ' << c.y1() << ' ' << c.x2() << ' ' << c.y2() << ", text " << quote(c.text()) << ", colours "
-        << formatColor(c.foreColor()) << ' ' << formatColor(c.backColor()) << (c.isOpaque() ? " opaque" : "")
-        << ", align " << static_cast<int>(c.alignment()) << ", font '" << font.face << "' " << font.points
-        << (font.bold ? " bold" : "") << (font.italic ? " italic" : "") << (font.underline ? " underline" : "")
-        << ", tab index " << c.tabIndex() << ", tip " << quote(c.toolTip()) << ", Visible " << formatBool(c.isVisible())
-        << ", Enabled " << formatBool(c.isEnabled()) << (c.hasBorder() ? ", bordered" : "")
-        << (c.isMultiLine() ? ", multi-line" : "") << (c.hasScrollBar() ? ", scroll bar" : "")
-        << (c.isLocked() ? ", locked" : "") << (c.isGraphical() ? ", graphical" : "") << ", outline "
-        << formatColor(c.borderColor()) << ' ' << c.borderWidth() << ' ' << static_cast<int>(c.borderStyle())
-        << ", fill " << formatFill(c.fillStyle()) << ' ' << formatColor(c.fillColor()) << ", shape "
-        << static_cast<int>(c.shapeKind()) << ", picture '" << c.pictureId() << "', interval " << c.intervalMs()
-        << ", pages";
-    for (const std::string &caption : c.pageCaptions())
-        out << ' ' << quote(caption);
-    out << ", page shown " << c.currentPage();
-    return out.str();
+    std::string line = control.name() + ":";
+    for (const ReadableProperty &property : readableProperties())
+        line += " " + std::string(property.name) + " " + readModel(control, property.which);
+    return line;
 }
 
 // Where the window differs from its state as just opened, or nothing.
@@ -330,12 +314,8 @@ private:
 
 std::vector<std::string> stateOf(const Form &form)
 {
-    std::ostringstream window;
-    window << form.name() << ": caption " << quote(form.caption()) << ", client " << form.clientWidth() << 'x'
-           << form.clientHeight() << ", border " << static_cast<int>(form.border()) << ", back "
-           << formatColor(form.backColor()) << ", scale " << form.scaleHeight()
-           << (form.paintsGradient() ? ", gradient" : "");
-    std::vector<std::string> lines{window.str()};
+    std::vector<std::string> lines{form.name() + ": caption " + quote(form.caption()) + ", scale "
+                                   + std::to_string(form.scaleHeight()) + (form.paintsGradient() ? ", gradient" : "")};
     for (const auto &control : form.controls())
         lines.push_back(stateOf(*control));
     return lines;

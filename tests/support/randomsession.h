@@ -23,7 +23,7 @@ struct SessionOutcome {
     bool ended = false;               // the program ended, so no further action was possible
 };
 
-// Everything a window holds, design and run time alike: its own line, then one a control.
+// What a window holds that can change at run time: its own line, then one a control.
 std::vector<std::string> stateOf(const Form &form);
 
 // What a random session needs of its program besides the steps of a scenario:
