@@ -9,7 +9,6 @@
 #include "propertyvalue.h"
 #include "randomactions.h"
 #include "randomsession.h"
-#include "sessionseeds.h"
 #include "shapewidget.h"
 #include "tabcontrolwidget.h"
 

@@ -12,8 +12,10 @@
 #include "session.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <map>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -101,14 +103,9 @@ bool startsWith(std::string_view text, std::string_view start)
 }
 
 // The session's events and the property changes of every window it shows,
-// in the order they came.
+// in the order they came: "event beep", "change frmSfera.Text1.Text \"1\"".
 class ChangeLog {
 public:
-    struct Entry {
-        bool isEvent;
-        std::string text;
-    };
-
     void attach(Session *session) { m_session = session; }
 
     void watch(Form &form)
@@ -117,11 +114,11 @@ public:
             if (!m_session)
                 return;
             pullEvents();
-            m_entries.push_back({false, changeOf(form, control, property)});
+            m_entries.push_back("change " + changeOf(form, control, property));
         });
     }
 
-    std::vector<Entry> take()
+    std::vector<std::string> take()
     {
         pullEvents();
         return std::exchange(m_entries, {});
@@ -131,20 +128,20 @@ private:
     void pullEvents()
     {
         for (std::string &event : m_session->takeEvents())
-            m_entries.push_back({true, std::move(event)});
+            m_entries.push_back("event " + event);
     }
 
     Session *m_session = nullptr;
-    std::vector<Entry> m_entries;
+    std::vector<std::string> m_entries;
 };
 
-using Entries = std::vector<ChangeLog::Entry>;
+using Entries = std::vector<std::string>;
 
 std::string listed(const Entries &entries)
 {
     std::string text;
-    for (const auto &entry : entries)
-        text += "\n    " + std::string(entry.isEvent ? "event " : "change ") + entry.text;
+    for (const std::string &entry : entries)
+        text += "\n    " + entry;
     return text.empty() ? "\n    nothing" : text;
 }
 
@@ -206,8 +203,8 @@ private:
             fault = furtherCheck();
         if (fault)
             return *fault + "; the step did:" + listed(entries);
-        for (const auto &entry : entries) {
-            const std::string closed = entry.isEvent && startsWith(entry.text, "close ") ? entry.text.substr(6) : "";
+        for (const std::string &entry : entries) {
+            const std::string closed = startsWith(entry, "event close ") ? entry.substr(12) : "";
             if (!closed.empty() && closed != m_main && m_session.activeWindow() != "none")
                 return open(closed);
         }
@@ -228,30 +225,27 @@ private:
     // A window just shown is the active one; its changes are logged from now on.
     void watchShown(const Entries &entries)
     {
-        for (const auto &entry : entries) {
-            if (!entry.isEvent || !startsWith(entry.text, "show "))
-                continue;
-            Form *active = m_program.activeForm();
-            if (active && active->name() == entry.text.substr(5))
+        Form *active = m_program.activeForm();
+        for (const std::string &entry : entries) {
+            if (active && entry == "event show " + active->name())
                 m_log.watch(*active);
         }
     }
 
     std::optional<std::string> checkAction(const std::string &action, const std::string &before, const Entries &entries)
     {
-        const ChangeLog::Entry *message = nullptr;
-        for (const auto &entry : entries) {
-            const bool isMessage = entry.isEvent && startsWith(entry.text, "message ");
+        const std::string *message = nullptr;
+        for (const std::string &entry : entries) {
+            const bool isMessage = startsWith(entry, "event message ");
             if (isMessage && message)
-                return "a second message box, " + entry.text;
+                return "a second message box, " + entry.substr(6);
             if (isMessage)
                 message = &entry;
-            else if (!entry.isEvent && message)
-                return entry.text + " after the " + message->text;
+            else if (startsWith(entry, "change ") && message)
+                return entry.substr(7) + " after the " + message->substr(6);
         }
         const bool ended = m_session.activeWindow() == "none";
-        const bool endReported = std::any_of(entries.begin(), entries.end(),
-                                             [](const auto &entry) { return entry.isEvent && entry.text == "end"; });
+        const bool endReported = std::find(entries.begin(), entries.end(), "event end") != entries.end();
         if (ended != endReported)
             return ended ? "the program ended without an end event" : "an end event, but a window is still active";
         const bool closesMain = action == "close" && before == m_main;
@@ -331,4 +325,23 @@ SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramA
     SessionOutcome outcome = Run(*running, access, log, bytes, check).go(window, maxActions);
     log.attach(nullptr);
     return outcome;
+}
+
+std::vector<std::uint32_t> sessionSeeds(const char *countVariable, int fallback)
+{
+    if (const char *seed = std::getenv("GEOMIRA_RANDOM_SEED"))
+        return {static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10))};
+    const char *written = std::getenv(countVariable);
+    std::vector<std::uint32_t> seeds(written ? std::atoi(written) : fallback);
+    std::iota(seeds.begin(), seeds.end(), 0u);
+    return seeds;
+}
+
+std::string failureReport(std::string_view window, std::uint32_t seed, const SessionOutcome &outcome)
+{
+    std::string report = std::string(window) + ", seed " + std::to_string(seed) + " (GEOMIRA_RANDOM_SEED="
+        + std::to_string(seed) + " runs it alone), after " + std::to_string(outcome.actions) + " actions:\n";
+    for (const std::string &step : outcome.steps)
+        report += "  " + step + "\n";
+    return report + "fault: " + outcome.fault.value_or("none");
 }
