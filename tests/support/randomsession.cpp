@@ -54,13 +54,11 @@ std::string stateOf(const Control &control)
 std::optional<std::string> differenceOf(const Form &form, const std::vector<std::string> &expected)
 {
     const std::vector<std::string> found = stateOf(form);
-    for (std::size_t i = 0; i < std::min(found.size(), expected.size()); ++i) {
-        if (found[i] != expected[i])
-            return "\n    " + found[i] + "\n  instead of\n    " + expected[i];
-    }
-    if (found.size() != expected.size())
-        return " " + std::to_string(found.size()) + " lines of state instead of " + std::to_string(expected.size());
-    return std::nullopt;
+    const auto [line, expectedLine] = std::mismatch(found.begin(), found.end(), expected.begin(), expected.end());
+    if (line == found.end() && expectedLine == expected.end())
+        return std::nullopt;
+    const auto shown = [](auto at, const auto &lines) { return at == lines.end() ? std::string("nothing") : *at; };
+    return "\n    " + shown(line, found) + "\n  instead of\n    " + shown(expectedLine, expected);
 }
 
 // A window just opened, and which of its labels it leaves blank in its
