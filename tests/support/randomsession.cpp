@@ -161,10 +161,7 @@ public:
             m_log.watch(*first);
             m_log.take();
         }
-        if (window != m_main)
-            fail(open(std::string(window)));
-        else
-            fail(checkOpened(window));
+        m_outcome.fault = window != m_main ? open(std::string(window)) : checkOpened(window);
         while (!m_outcome.fault && m_outcome.actions < maxActions) {
             Form *active = m_program.activeForm();
             const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
@@ -173,19 +170,13 @@ public:
             m_outcome.steps.push_back(*action);
             // A copy: the action may close the window, and its name goes with it.
             const std::string before = active->name();
-            fail(step(*action, before));
+            m_outcome.fault = step(*action, before);
         }
         m_outcome.ended = m_session.activeWindow() == "none";
         return std::move(m_outcome);
     }
 
 private:
-    void fail(std::optional<std::string> fault)
-    {
-        if (fault && !m_outcome.fault)
-            m_outcome.fault = std::move(fault);
-    }
-
     std::optional<std::string> step(const std::string &action, const std::string &before)
     {
         try {
