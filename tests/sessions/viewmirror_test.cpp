@@ -15,12 +15,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QVariant>
 
 #include <unistd.h>
 
@@ -43,19 +41,13 @@ void dropSizeHintNotices(QtMsgType type, const QMessageLogContext &context, cons
         qtTestHandler(type, context, message);
 }
 
-std::string shownText(const QWidget *widget)
+// The text that a label, button, frame or box shows, as the model writes it.
+std::string shownText(const QWidget &widget)
 {
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text().toStdString();
-    if (const auto *button = qobject_cast<const QPushButton *>(widget))
-        return button->text().toStdString();
-    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
-        return frame->title().toStdString();
-    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
-        return line->text().toStdString();
-    if (const auto *area = qobject_cast<const QTextEdit *>(widget))
+    if (const auto *area = qobject_cast<const QTextEdit *>(&widget))
         return toModelLines(area->toPlainText());
-    return {};
+    const char *property = qobject_cast<const QGroupBox *>(&widget) ? "title" : "text";
+    return widget.property(property).toString().toStdString();
 }
 
 // A property as the widget shows it and as the model holds it, in a scenario's writing.
@@ -97,7 +89,7 @@ std::vector<Shown> widgetProperties(const FormWidget &window, const Control &c, 
     const QPoint offset = c.container().empty() ? window.clientRect().topLeft() : QPoint();
     const QPoint held = offset + QPoint(twipsToPixels(c.left()), twipsToPixels(c.topTwips()));
     std::vector<Shown> shown{
-        {"Caption", shownText(&widget), hasText ? c.text() : std::string()},
+        {"Caption", shownText(widget), hasText ? c.text() : std::string()},
         {"Visible", written(!widget.isHidden()), written(c.isVisible())},
         {"Enabled", written(!widget.testAttribute(Qt::WA_ForceDisabled)), written(c.isEnabled())},
         {"Left", written(at.x()), written(held.x())},

@@ -95,11 +95,6 @@ bool isWrittenNumber(const std::string &text)
     return value && numberToText(*value) == text;
 }
 
-bool startsWith(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
-
 // The session's events and the property changes of every window it shows,
 // in the order they came: "event beep", "change frmSfera.Text1.Text \"1\"".
 class ChangeLog {
@@ -135,14 +130,6 @@ private:
 
 using Entries = std::vector<std::string>;
 
-std::string listed(const Entries &entries)
-{
-    std::string text;
-    for (const std::string &entry : entries)
-        text += "\n    " + entry;
-    return text.empty() ? "\n    nothing" : text;
-}
-
 class Run {
 public:
     Run(Session &session, const ProgramAccess &program, ChangeLog &log, ByteSource &bytes, const ActionCheck &check)
@@ -169,8 +156,7 @@ public:
                 break;
             m_outcome.steps.push_back(*action);
             // A copy: the action may close the window, and its name goes with it.
-            const std::string before = active->name();
-            m_outcome.fault = step(*action, before);
+            m_outcome.fault = step(*action, std::string(active->name()));
         }
         m_outcome.ended = m_session.activeWindow() == "none";
         return std::move(m_outcome);
@@ -190,10 +176,14 @@ private:
         std::optional<std::string> fault = checkAction(action, before, entries);
         if (!fault)
             fault = furtherCheck();
-        if (fault)
-            return *fault + "; the step did:" + listed(entries);
+        if (fault) {
+            *fault += "; the step did:" + std::string(entries.empty() ? "\n    nothing" : "");
+            for (const std::string &entry : entries)
+                *fault += "\n    " + entry;
+            return fault;
+        }
         for (const std::string &entry : entries) {
-            const std::string closed = startsWith(entry, "event close ") ? entry.substr(12) : "";
+            const std::string closed = entry.starts_with("event close ") ? entry.substr(12) : "";
             if (!closed.empty() && closed != m_main && m_session.activeWindow() != "none")
                 return open(closed);
         }
@@ -225,12 +215,12 @@ private:
     {
         const std::string *message = nullptr;
         for (const std::string &entry : entries) {
-            const bool isMessage = startsWith(entry, "event message ");
+            const bool isMessage = entry.starts_with("event message ");
             if (isMessage && message)
                 return "a second message box, " + entry.substr(6);
             if (isMessage)
                 message = &entry;
-            else if (startsWith(entry, "change ") && message)
+            else if (entry.starts_with("change ") && message)
                 return entry.substr(7) + " after the " + message->substr(6);
         }
         const bool ended = m_session.activeWindow() == "none";
@@ -238,7 +228,7 @@ private:
         if (ended != endReported)
             return ended ? "the program ended without an end event" : "an end event, but a window is still active";
         const bool closesMain = action == "close" && before == m_main;
-        if (ended && !startsWith(action, "wait ") && !closesMain)
+        if (ended && !action.starts_with("wait ") && !closesMain)
             return "the program ended, but neither a timer nor the main window's close box ended it";
         if (closesMain && !ended)
             return "the main window's close box did not end the program";
