@@ -26,6 +26,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -57,19 +58,15 @@ struct Shown {
     std::string model;
 };
 
-std::string written(bool value)
+template <typename Value>
+std::string written(const Value &value)
 {
-    return formatBool(value);
-}
-
-std::string written(int value)
-{
-    return std::to_string(value);
-}
-
-std::string written(const QColor &colour)
-{
-    return formatColor(fromQColor(colour));
+    if constexpr (std::is_same_v<Value, bool>)
+        return formatBool(value);
+    else if constexpr (std::is_same_v<Value, QColor>)
+        return formatColor(fromQColor(value));
+    else
+        return std::to_string(value);
 }
 
 // A model's colour as Qt can show it.
