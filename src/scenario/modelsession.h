@@ -8,7 +8,7 @@ class Control;
 class Form;
 
 // A scenario's program run on the window models alone.
-class ModelSession final : public Session {
+class ModelSession : public Session {
 public:
     void menu(std::string_view item) override;
     void type(std::string_view control, std::string_view chars) override;

@@ -28,6 +28,11 @@ constexpr std::array<ReadableProperty, 14> readables{{
 }};
 } // namespace
 
+std::span<const ReadableProperty> readableProperties()
+{
+    return readables;
+}
+
 std::optional<ReadableProperty> readable(std::string_view name)
 {
     for (const ReadableProperty &property : readables) {

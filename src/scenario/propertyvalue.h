@@ -4,6 +4,7 @@
 #include "control.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@ struct ReadableProperty {
     Readable which;
     ValueKind kind;
 };
+std::span<const ReadableProperty> readableProperties();
 std::optional<ReadableProperty> readable(std::string_view name);
 std::string_view nameOf(Readable property);
 // The property as the control's model holds it, in canonical text.

@@ -19,76 +19,54 @@ using Count = unsigned __int128;
 // that fits in a fuzzer's input.
 constexpr long long exponentLimit = 10'000'000;
 
-// The number of the text as its digits without leading zeros and the place
-// of its decimal point among them (negative: zeros before the first digit).
-struct Digits {
-    bool negative = false;
+// The count of ten-thousandths of a number in the C library's form, rounded
+// half to even; nothing beyond 2^64.
+std::optional<Count> tenThousandthsOf(const std::string &cText)
+{
+    const std::size_t exponentAt = std::min(cText.find_first_of("eE"), cText.size());
     std::string digits;
-    long long point = 0;
-};
-
-Digits digitsOf(const std::string &cText)
-{
-    Digits number;
-    std::size_t i = 0;
-    number.negative = cText[i] == '-';
-    if (cText[i] == '+' || cText[i] == '-')
-        ++i;
-    for (; i < cText.size() && cText[i] != 'e' && cText[i] != 'E'; ++i) {
+    long long point = -1; // how many digits come before the decimal point
+    for (std::size_t i = 0; i < exponentAt; ++i) {
         if (cText[i] == '.')
-            number.point = static_cast<long long>(number.digits.size());
-        else
-            number.digits += cText[i];
+            point = static_cast<long long>(digits.size());
+        else if (isAsciiDigit(cText[i]))
+            digits += cText[i];
     }
-    if (cText.find('.') == std::string::npos)
-        number.point = static_cast<long long>(number.digits.size());
-    if (i < cText.size()) {
-        const bool negativeExponent = cText[i + 1] == '-';
-        long long exponent = 0;
-        for (++i; i < cText.size(); ++i) {
-            if (isAsciiDigit(cText[i]))
-                exponent = std::min(exponent * 10 + (cText[i] - '0'), exponentLimit);
-        }
-        number.point += negativeExponent ? -exponent : exponent;
-    }
-    const std::size_t first = number.digits.find_first_not_of('0');
-    number.digits.erase(0, std::min(first, number.digits.size()));
-    number.point -= static_cast<long long>(first == std::string::npos ? 0 : first);
-    return number;
-}
-
-// The count of ten-thousandths rounded half to even; nothing beyond 2^64.
-std::optional<Count> tenThousandthsOf(const Digits &number)
-{
-    const long long point = number.point + 4;
-    if (number.digits.empty() || point < 0)
+    if (point < 0)
+        point = static_cast<long long>(digits.size());
+    if (exponentAt < cText.size())
+        point += std::clamp(std::strtoll(cText.c_str() + exponentAt + 1, nullptr, 10), -exponentLimit, exponentLimit);
+    point += 4;
+    const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
+    digits.erase(0, first);
+    point -= static_cast<long long>(first);
+    if (digits.empty() || point < 0)
         return 0;
     if (point > 21)
         return std::nullopt;
+    digits.resize(std::max(digits.size(), static_cast<std::size_t>(point)), '0');
     Count count = 0;
     for (long long i = 0; i < point; ++i)
-        count = count * 10 + static_cast<unsigned>(i < static_cast<long long>(number.digits.size())
-                                                       ? number.digits[i] - '0' : 0);
-    const std::string rest = point < static_cast<long long>(number.digits.size())
-        ? number.digits.substr(static_cast<std::size_t>(point)) : "";
-    const bool anyAfterFirst = rest.find_first_not_of('0', 1) != std::string::npos;
-    const bool aboveHalf = !rest.empty() && (rest[0] > '5' || (rest[0] == '5' && anyAfterFirst));
-    const bool half = !rest.empty() && rest[0] == '5' && !anyAfterFirst;
-    if (aboveHalf || (half && count % 2 == 1))
+        count = count * 10 + static_cast<unsigned>(digits[i] - '0');
+    std::string rest = digits.substr(static_cast<std::size_t>(point));
+    rest.erase(rest.find_last_not_of('0') + 1);
+    // Trailing zeros gone, the rest compares with a half as text does.
+    if (rest > "5" || (rest == "5" && count % 2 == 1))
         ++count;
     return count;
 }
 
 std::optional<double> expectedValue(std::string_view text)
 {
-    const Digits number = digitsOf(cNumberText(text));
-    const std::optional<Count> count = tenThousandthsOf(number);
-    const Count limit = number.negative ? Count{1} << 63 : (Count{1} << 63) - 1;
+    const std::string cText = cNumberText(text);
+    const bool negative = cText[0] == '-';
+    const std::optional<Count> count = tenThousandthsOf(cText);
+    const Count limit = negative ? Count{1} << 63 : (Count{1} << 63) - 1;
     if (!count || *count > limit)
         return std::nullopt;
     const auto whole = static_cast<std::uint64_t>(*count / 10000);
     const auto fraction = static_cast<unsigned>(*count % 10000);
-    std::string decimal = number.negative && *count != 0 ? "-" : "";
+    std::string decimal = negative && *count != 0 ? "-" : "";
     decimal += std::to_string(whole) + '.';
     decimal += std::to_string(10000 + fraction).substr(1);
     return std::strtod(decimal.c_str(), nullptr);

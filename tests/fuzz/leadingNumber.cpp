@@ -5,6 +5,7 @@
 #include "italiantext.h"
 #include "numbers.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -16,36 +17,28 @@ std::string leadingCNumber(std::string_view text)
 {
     std::string compact;
     for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+        if (std::string_view(" \t\n\r").find(c) == std::string_view::npos)
             compact += c;
     }
-    std::size_t i = 0;
     const auto digitsFrom = [&](std::size_t from) {
-        std::size_t end = from;
-        while (end < compact.size() && isAsciiDigit(compact[end]))
-            ++end;
-        return end;
+        return std::min(compact.find_first_not_of("0123456789", from), compact.size());
     };
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
-        ++i;
-    const std::size_t integerStart = i;
-    i = digitsFrom(i);
-    bool anyDigit = i > integerStart;
-    if (i < compact.size() && compact[i] == '.') {
-        const std::size_t end = digitsFrom(i + 1);
-        anyDigit = anyDigit || end > i + 1;
-        i = end;
+    const std::size_t start = compact.starts_with('+') || compact.starts_with('-') ? 1 : 0;
+    std::size_t end = digitsFrom(start);
+    bool anyDigit = end > start;
+    if (end < compact.size() && compact[end] == '.') {
+        const std::size_t decimals = digitsFrom(end + 1);
+        anyDigit = anyDigit || decimals > end + 1;
+        end = decimals;
     }
     if (!anyDigit)
         return {};
-    std::string number = compact.substr(0, i);
-    if (i < compact.size() && std::string_view("EeDd").find(compact[i]) != std::string_view::npos) {
-        std::size_t j = i + 1;
-        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-'))
-            ++j;
-        const std::size_t end = digitsFrom(j);
-        if (end > j)
-            number += 'e' + compact.substr(i + 1, end - i - 1);
+    std::string number = compact.substr(0, end);
+    if (end < compact.size() && std::string_view("EeDd").find(compact[end]) != std::string_view::npos) {
+        const std::size_t sign = end + 1 < compact.size() && (compact[end + 1] == '+' || compact[end + 1] == '-');
+        const std::size_t exponentEnd = digitsFrom(end + 1 + sign);
+        if (exponentEnd > end + 1 + sign)
+            number += 'e' + compact.substr(end + 1, exponentEnd - end - 1);
     }
     return number;
 }

@@ -57,7 +57,4 @@ const WindowRow rows[] = {
 };
 } // namespace
 
-int main(int argc, char **argv)
-{
-    return runWindowRows(rows, argc, argv);
-}
+const std::span<const WindowRow> windowRows = rows;

@@ -7,6 +7,8 @@
 #include <sstream>
 
 namespace {
+const SessionFactory modelSessions = [] { return std::make_unique<ModelSession>(); };
+
 struct Outcome {
     Tally tally;
     std::string report;
@@ -15,84 +17,52 @@ struct Outcome {
 Outcome run(const std::string &text)
 {
     std::ostringstream out;
-    const SessionFactory sessions = [] { return std::make_unique<ModelSession>(); };
-    const Tally tally = runScript("t.scn", text, sessions, out);
+    const Tally tally = runScript("t.scn", text, modelSessions, out);
     return {tally, out.str()};
 }
 } // namespace
 
-TEST(Runner, ReportsTheFirstFailedCheckOfEachScenarioAndGoesOn)
+// Each row's script passes, or fails once with the report shown.
+TEST(Runner, PassesOrReportsTheFirstFailedCheckOfEachScenario)
 {
-    const Outcome outcome = run("scenario \"a\"\n"
-                                "expect Text1.Text \"Geomira\"\n"
-                                "expect Text1.Top 7\n"
-                                "expect Text1.Top 8\n"
-                                "scenario \"b\"\n"
-                                "events\n");
-    EXPECT_EQ(outcome.tally.passed, 1);
-    EXPECT_EQ(outcome.tally.failed, 1);
-    EXPECT_EQ(outcome.report, "t.scn:3: expected Text1.Top 7, got 0 (scenario \"a\")\n");
-}
-
-TEST(Runner, FailsOnWrongMissingOrUncheckedEvents)
-{
+    const std::string sphereMessage = "scenario \"x\"\nmenu mnuSfera\nclick Command2\nevents show frmSfera, message ";
     const struct {
         const char *name;
-        const char *events;
-        const char *report;
+        std::string script;
+        const char *report; // none: the script passes
     } rows[] = {
-        {"missing", "events", "expected no events, got close frmGeomira, end"},
-        {"out of order", "events end, close frmGeomira", "expected end, close frmGeomira, got close frmGeomira, end"},
-        {"one too many", "events close frmGeomira, end, beep",
-         "expected close frmGeomira, end, beep, got close frmGeomira, end"},
-        {"never checked", "expect window none", "events never checked: close frmGeomira, end"},
+        {"first failed check, next scenario passes",
+         "scenario \"x\"\nexpect Text1.Text \"Geomira\"\nexpect Text1.Top 7\nexpect Text1.Top 8\nscenario \"b\"\nevents\n",
+         "t.scn:3: expected Text1.Top 7, got 0"},
+        {"missing events", "scenario \"x\"\nclose\nevents\n", "t.scn:3: expected no events, got close frmGeomira, end"},
+        {"events out of order", "scenario \"x\"\nclose\nevents end, close frmGeomira\n",
+         "t.scn:3: expected end, close frmGeomira, got close frmGeomira, end"},
+        {"one event too many", "scenario \"x\"\nclose\nevents close frmGeomira, end, beep\n",
+         "t.scn:3: expected close frmGeomira, end, beep, got close frmGeomira, end"},
+        {"events never checked", "scenario \"x\"\nclose\nexpect window none\n",
+         "t.scn:3: events never checked: close frmGeomira, end"},
+        {"unknown control", "scenario \"x\"\nclick cmdNone\n", "t.scn:2: no control cmdNone in frmGeomira"},
+        {"unknown property", "scenario \"x\"\nexpect Text1.Colour 0x0\n", "t.scn:2: no property Colour"},
+        {"unquoted text", "scenario \"x\"\nexpect Text1.Text Geomira\n",
+         "t.scn:2: the value of Text is written in quotes"},
+        {"bad colour", "scenario \"x\"\nexpect Text1.ForeColor red\n", "t.scn:2: cannot read the value red"},
+        {"unknown verb", "scenario \"x\"\njump Text1\n", "t.scn:2: unknown step jump"},
+        {"bad number", "scenario \"x\"\nwait soon\n", "t.scn:2: expected a whole number, got soon"},
+        {"printer state", "scenario \"x\"\nprinter maybe\n", "t.scn:2: printer is on or off"},
+        {"message titled Geomira", sphereMessage + "\"Inserire i dati (Diametro)\"\n", nullptr},
+        {"message titled Geomira in full", sphereMessage + "\"Inserire i dati (Diametro)\" \"Geomira\"\n", nullptr},
+        {"message with another title", sphereMessage + "\"Inserire i dati (Diametro)\" \"Stampa\"\n",
+         "t.scn:4: expected show frmSfera, message \"Inserire i dati (Diametro)\" \"Stampa\", "
+         "got show frmSfera, message \"Inserire i dati (Diametro)\""},
+        {"message with another prompt", sphereMessage + "\"Inserire i dati (Diametro) \"\n",
+         "t.scn:4: expected show frmSfera, message \"Inserire i dati (Diametro) \", "
+         "got show frmSfera, message \"Inserire i dati (Diametro)\""},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        const Outcome outcome = run(std::string("scenario \"x\"\nclose\n") + row.events + "\n");
-        EXPECT_EQ(outcome.tally.failed, 1);
-        EXPECT_EQ(outcome.report, std::string("t.scn:3: ") + row.report + " (scenario \"x\")\n");
-    }
-}
-
-TEST(Runner, MessageTitledGeomiraMayBeWrittenWithOrWithoutItsTitle)
-{
-    const struct {
-        const char *message;
-        bool passes;
-    } rows[] = {
-        {"\"Inserire i dati (Diametro)\"", true},
-        {"\"Inserire i dati (Diametro)\" \"Geomira\"", true},
-        {"\"Inserire i dati (Diametro)\" \"Stampa\"", false},
-        {"\"Inserire i dati (Diametro) \"", false},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.message);
-        const std::string events = std::string("events show frmSfera, message ") + row.message;
-        EXPECT_EQ(run("scenario \"x\"\nmenu mnuSfera\nclick Command2\n" + events + "\n").tally.passed, row.passes ? 1 : 0);
-    }
-}
-
-TEST(Runner, UnusableStepsFailTheScenario)
-{
-    const struct {
-        const char *name;
-        const char *step;
-        const char *report;
-    } rows[] = {
-        {"unknown control", "click cmdNone", "no control cmdNone in frmGeomira"},
-        {"unknown property", "expect Text1.Colour 0x0", "no property Colour"},
-        {"unquoted text", "expect Text1.Text Geomira", "the value of Text is written in quotes"},
-        {"bad colour", "expect Text1.ForeColor red", "cannot read the value red"},
-        {"unknown verb", "jump Text1", "unknown step jump"},
-        {"bad number", "wait soon", "expected a whole number, got soon"},
-        {"printer state", "printer maybe", "printer is on or off"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        const Outcome outcome = run(std::string("scenario \"x\"\n") + row.step + "\n");
-        EXPECT_EQ(outcome.tally.failed, 1);
-        EXPECT_EQ(outcome.report, std::string("t.scn:2: ") + row.report + " (scenario \"x\")\n");
+        const Outcome outcome = run(row.script);
+        EXPECT_EQ(outcome.tally.failed, row.report ? 1 : 0);
+        EXPECT_EQ(outcome.report, row.report ? std::string(row.report) + " (scenario \"x\")\n" : "");
     }
 }
 
@@ -101,7 +71,6 @@ TEST(Runner, ClosingLineCountsScenariosAndExitStatusNeedsAllPassed)
     std::ostringstream out;
     char missing[] = "/nonexistent.scn";
     char *paths[] = {missing};
-    const SessionFactory sessions = [] { return std::make_unique<ModelSession>(); };
-    EXPECT_EQ(runFiles(1, paths, sessions, out), 1);
+    EXPECT_EQ(runFiles(1, paths, modelSessions, out), 1);
     EXPECT_EQ(out.str(), "/nonexistent.scn: cannot open the file\n0 passed, 1 failed\n");
 }

@@ -3,7 +3,6 @@
 #include "modelsession.h"
 #include "randomactions.h"
 #include "randomsession.h"
-#include "sessionseeds.h"
 
 #include <gtest/gtest.h>
 

@@ -9,19 +9,16 @@
 #include "propertyvalue.h"
 #include "randomactions.h"
 #include "randomsession.h"
-#include "sessionseeds.h"
 #include "shapewidget.h"
 #include "tabcontrolwidget.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QVariant>
 
 #include <unistd.h>
 
@@ -29,6 +26,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 namespace {
 constexpr int actionsPerSession = 100;
@@ -43,129 +42,91 @@ void dropSizeHintNotices(QtMsgType type, const QMessageLogContext &context, cons
         qtTestHandler(type, context, message);
 }
 
-std::string shownText(const QWidget *widget)
+// The text that a label, button, frame or box shows, as the model writes it.
+std::string shownText(const QWidget &widget)
 {
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text().toStdString();
-    if (const auto *button = qobject_cast<const QPushButton *>(widget))
-        return button->text().toStdString();
-    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
-        return frame->title().toStdString();
-    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
-        return line->text().toStdString();
-    if (const auto *area = qobject_cast<const QTextEdit *>(widget))
+    if (const auto *area = qobject_cast<const QTextEdit *>(&widget))
         return toModelLines(area->toPlainText());
-    return {};
+    const char *property = qobject_cast<const QGroupBox *>(&widget) ? "title" : "text";
+    return widget.property(property).toString().toStdString();
 }
 
-// The first property of one control that its widget shows otherwise than the model holds it.
-class ControlMirror {
-public:
-    ControlMirror(const FormWidget &window, const Control &control)
-        : m_window(window)
-        , m_control(control)
-    {
-    }
-
-    std::optional<std::string> mismatch()
-    {
-        switch (m_control.kind()) {
-        case Kind::Menu: menuItem(); break;
-        case Kind::Timer: timer(); break;
-        default: widget(*m_window.controlWidget(m_control.name())); break;
-        }
-        return m_mismatch;
-    }
-
-private:
-    void compare(std::string_view property, const std::string &shown, const std::string &held)
-    {
-        if (shown != held && !m_mismatch)
-            m_mismatch = m_control.name() + "." + std::string(property) + ": the widget shows " + quote(shown)
-                + ", the model holds " + quote(held);
-    }
-
-    void compare(std::string_view property, bool shown, bool held)
-    {
-        compare(property, formatBool(shown), formatBool(held));
-    }
-
-    void compare(std::string_view property, int shown, int held)
-    {
-        compare(property, std::to_string(shown), std::to_string(held));
-    }
-
-    void compareColour(std::string_view property, const QColor &shown, Color held)
-    {
-        compare(property, formatColor(fromQColor(shown)), formatColor(fromQColor(toQColor(held))));
-    }
-
-    void menuItem()
-    {
-        const QAction &action = *m_window.menuAction(m_control.name());
-        compare("Caption", action.text().toStdString(), m_control.text());
-        compare("Visible", action.isVisible(), m_control.isVisible());
-        compare("Enabled", action.isEnabled(), m_control.isEnabled());
-    }
-
-    void timer()
-    {
-        compare("running", m_window.timer(m_control.name())->isActive(),
-                m_control.isEnabled() && m_control.intervalMs() > 0);
-    }
-
-    void widget(const QWidget &shown)
-    {
-        compare("Caption", shownText(&shown), m_control.kind() == Kind::Label || m_control.kind() == Kind::TextBox
-                                                   || m_control.kind() == Kind::CommandButton
-                                                   || m_control.kind() == Kind::Frame
-                                               ? m_control.text()
-                                               : std::string());
-        compare("Visible", !shown.isHidden(), m_control.isVisible());
-        compare("Enabled", !shown.testAttribute(Qt::WA_ForceDisabled), m_control.isEnabled());
-        position(shown);
-        if (const auto *line = qobject_cast<const LineWidget *>(&shown)) {
-            compareColour("BorderColor", line->color(), m_control.borderColor());
-            compare("BorderWidth", line->penWidth(), m_control.borderWidth());
-        } else if (const auto *shape = qobject_cast<const ShapeWidget *>(&shown)) {
-            compareColour("BorderColor", shape->borderColor(), m_control.borderColor());
-            compare("BorderWidth", shape->borderWidth(), m_control.borderWidth());
-            compare("FillStyle", formatFill(shape->fillStyle()), formatFill(m_control.fillStyle()));
-            compareColour("FillColor", shape->fillColor(), m_control.fillColor());
-        } else if (m_control.kind() != Kind::Image) {
-            colours(shown);
-        }
-        if (const auto *tabs = qobject_cast<const TabControlWidget *>(&shown))
-            compare("Tab", tabs->currentPage(), m_control.currentPage());
-    }
-
-    void colours(const QWidget &shown)
-    {
-        const QPalette &palette = shown.palette();
-        compareColour("ForeColor", palette.color(QPalette::Active, foreRole(m_control.kind())), m_control.foreColor());
-        // A plain button has the system's face, whatever its BackColor.
-        if (m_control.kind() != Kind::CommandButton || m_control.isGraphical())
-            compareColour("BackColor", palette.color(QPalette::Active, backRole(m_control.kind())),
-                          m_control.backColor());
-        if (m_control.kind() == Kind::Label)
-            compare("opaque", shown.autoFillBackground(), m_control.isOpaque());
-    }
-
-    // Where the control's top left corner is in its container, in pixels.
-    void position(const QWidget &shown)
-    {
-        const auto *line = qobject_cast<const LineWidget *>(&shown);
-        const QPoint at = line ? line->box().topLeft() : shown.pos();
-        const QPoint offset = m_control.container().empty() ? m_window.clientRect().topLeft() : QPoint();
-        const QPoint held = offset + QPoint(twipsToPixels(m_control.left()), twipsToPixels(m_control.topTwips()));
-        compare("Left", at.x(), held.x());
-        compare("Top", at.y(), held.y());
-    }
-
-    const FormWidget &m_window;
-    const Control &m_control;
-    std::optional<std::string> m_mismatch;
+// A property as the widget shows it and as the model holds it, in a scenario's writing.
+struct Shown {
+    const char *property;
+    std::string widget;
+    std::string model;
 };
+
+template <typename Value>
+std::string written(const Value &value)
+{
+    if constexpr (std::is_same_v<Value, bool>)
+        return formatBool(value);
+    else if constexpr (std::is_same_v<Value, QColor>)
+        return formatColor(fromQColor(value));
+    else
+        return std::to_string(value);
+}
+
+// A model's colour as Qt can show it.
+std::string shownColour(Color colour)
+{
+    return written(toQColor(colour));
+}
+
+std::vector<Shown> widgetProperties(const FormWidget &window, const Control &c, const QWidget &widget)
+{
+    const Kind kind = c.kind();
+    const bool hasText = kind == Kind::Label || kind == Kind::TextBox || kind == Kind::CommandButton
+        || kind == Kind::Frame;
+    // Where the control's top left corner is in its container, in pixels.
+    const auto *line = qobject_cast<const LineWidget *>(&widget);
+    const QPoint at = line ? line->box().topLeft() : widget.pos();
+    const QPoint offset = c.container().empty() ? window.clientRect().topLeft() : QPoint();
+    const QPoint held = offset + QPoint(twipsToPixels(c.left()), twipsToPixels(c.topTwips()));
+    std::vector<Shown> shown{
+        {"Caption", shownText(widget), hasText ? c.text() : std::string()},
+        {"Visible", written(!widget.isHidden()), written(c.isVisible())},
+        {"Enabled", written(!widget.testAttribute(Qt::WA_ForceDisabled)), written(c.isEnabled())},
+        {"Left", written(at.x()), written(held.x())},
+        {"Top", written(at.y()), written(held.y())},
+    };
+    const auto *shape = qobject_cast<const ShapeWidget *>(&widget);
+    if (line) {
+        shown.push_back({"BorderColor", written(line->color()), shownColour(c.borderColor())});
+        shown.push_back({"BorderWidth", written(line->penWidth()), written(c.borderWidth())});
+    } else if (shape) {
+        shown.push_back({"BorderColor", written(shape->borderColor()), shownColour(c.borderColor())});
+        shown.push_back({"BorderWidth", written(shape->borderWidth()), written(c.borderWidth())});
+        shown.push_back({"FillStyle", formatFill(shape->fillStyle()), formatFill(c.fillStyle())});
+        shown.push_back({"FillColor", written(shape->fillColor()), shownColour(c.fillColor())});
+    } else if (kind != Kind::Image) {
+        const QPalette &palette = widget.palette();
+        shown.push_back({"ForeColor", written(palette.color(QPalette::Active, foreRole(kind))), shownColour(c.foreColor())});
+        // A plain button has the system's face, whatever its BackColor.
+        if (kind != Kind::CommandButton || c.isGraphical())
+            shown.push_back(
+                {"BackColor", written(palette.color(QPalette::Active, backRole(kind))), shownColour(c.backColor())});
+        if (kind == Kind::Label)
+            shown.push_back({"opaque", written(widget.autoFillBackground()), written(c.isOpaque())});
+    }
+    if (const auto *tabs = qobject_cast<const TabControlWidget *>(&widget))
+        shown.push_back({"Tab", written(tabs->currentPage()), written(c.currentPage())});
+    return shown;
+}
+
+std::vector<Shown> properties(const FormWidget &window, const Control &c)
+{
+    if (c.kind() == Kind::Timer)
+        return {{"running", written(window.timer(c.name())->isActive()), written(c.isEnabled() && c.intervalMs() > 0)}};
+    if (c.kind() != Kind::Menu)
+        return widgetProperties(window, c, *window.controlWidget(c.name()));
+    const QAction &action = *window.menuAction(c.name());
+    return {{"Caption", action.text().toStdString(), c.text()},
+            {"Visible", written(action.isVisible()), written(c.isVisible())},
+            {"Enabled", written(action.isEnabled()), written(c.isEnabled())}};
+}
 
 // The active window's widgets against the model behind them.
 std::optional<std::string> mirrorMismatch(const GuiSession &session)
@@ -179,8 +140,11 @@ std::optional<std::string> mirrorMismatch(const GuiSession &session)
     if (window->windowTitle().toStdString() != form.caption())
         return form.name() + " is titled " + quote(window->windowTitle().toStdString());
     for (const auto &control : form.controls()) {
-        if (std::optional<std::string> mismatch = ControlMirror(*window, *control).mismatch())
-            return form.name() + "." + *mismatch;
+        for (const Shown &shown : properties(*window, *control)) {
+            if (shown.widget != shown.model)
+                return form.name() + "." + control->name() + "." + shown.property + ": the widget shows "
+                    + quote(shown.widget) + ", the model holds " + quote(shown.model);
+        }
     }
     return std::nullopt;
 }

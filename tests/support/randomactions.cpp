@@ -45,6 +45,11 @@ Controls controlsWhere(const Form &window, const std::function<bool(const Contro
     return found;
 }
 
+Controls controlsOf(const Form &window, Kind kind)
+{
+    return controlsWhere(window, [kind](const Control &c) { return c.kind() == kind; });
+}
+
 // The user mostly aims at a control that can take the action, and most of all
 // at one whose handler does something with it; sometimes at any, and then a
 // control that is hidden, disabled or on a page not shown must do nothing.
@@ -151,8 +156,7 @@ std::string pasted(ByteSource &bytes)
 
 std::optional<std::string> boxAction(ByteSource &bytes, const Form &window, std::uint8_t pick)
 {
-    const Controls boxes = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::TextBox; });
-    const Control *box = aim(bytes, window, boxes, Event::Change);
+    const Control *box = aim(bytes, window, controlsOf(window, Kind::TextBox), Event::Change);
     if (!box)
         return std::nullopt;
     if (pick < 64)
@@ -174,8 +178,7 @@ std::optional<std::string> click(ByteSource &bytes, const Form &window)
 
 std::optional<std::string> menu(ByteSource &bytes, const Form &window)
 {
-    const Controls items = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::Menu; });
-    const Control *item = aim(bytes, window, items, Event::Click);
+    const Control *item = aim(bytes, window, controlsOf(window, Kind::Menu), Event::Click);
     if (!item)
         return std::nullopt;
     return "menu " + item->name();
@@ -192,10 +195,8 @@ std::string mouseMove(ByteSource &bytes, const Form &window)
 // A page of the tab control that the user can reach, if there is one.
 std::optional<std::string> tab(ByteSource &bytes, const Form &window)
 {
-    const Controls tabs = controlsWhere(window, [&window](const Control &c) {
-        return c.kind() == Kind::TabControl && window.isReachable(c);
-    });
-    if (tabs.empty())
+    const Controls tabs = controlsOf(window, Kind::TabControl);
+    if (tabs.empty() || !window.isReachable(*tabs.front()))
         return std::nullopt;
     // One page past the last, which is no page at all.
     const std::size_t pages = tabs.front()->pageCaptions().size();
@@ -205,7 +206,7 @@ std::optional<std::string> tab(ByteSource &bytes, const Form &window)
 // Time enough for half a timer's interval or all of it.
 std::optional<std::string> wait(ByteSource &bytes, const Form &window)
 {
-    const Controls timers = controlsWhere(window, [](const Control &c) { return c.kind() == Kind::Timer; });
+    const Controls timers = controlsOf(window, Kind::Timer);
     if (timers.empty())
         return std::nullopt;
     const int interval = oneOf(bytes, timers)->intervalMs();

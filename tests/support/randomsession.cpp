@@ -12,9 +12,10 @@
 #include "session.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <map>
-#include <sstream>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -39,42 +40,25 @@ std::string changeOf(const Form &form, const Control &control, Property property
     return form.name() + "." + control.name() + "." + std::string(nameOf(read)) + " " + readModel(control, read);
 }
 
-// Everything a control holds, design and run time alike, on one line.
-std::string stateOf(const Control &c)
+// What a control holds that can change at run time, on one line: every
+// property a scenario reads (the rest is fixed by the control table).
+std::string stateOf(const Control &control)
 {
-    std::ostringstream out;
-    const Font &font = c.fontSpec();
-    out << c.name() << ": kind " << static_cast<int>(c.kind()) << " in '" << c.container() << "' page " << c.page()
-        << ", at " << c.left() << ' ' << c.topTwips() << ' ' << c.width() << ' ' << c.height() << ", ends " << c.x1()
-        << ' ' << c.y1() << ' ' << c.x2() << ' ' << c.y2() << ", text " << quote(c.text()) << ", colours "
-        << formatColor(c.foreColor()) << ' ' << formatColor(c.backColor()) << (c.isOpaque() ? " opaque" : "")
-        << ", align " << static_cast<int>(c.alignment()) << ", font '" << font.face << "' " << font.points
-        << (font.bold ? " bold" : "") << (font.italic ? " italic" : "") << (font.underline ? " underline" : "")
-        << ", tab index " << c.tabIndex() << ", tip " << quote(c.toolTip()) << ", Visible " << formatBool(c.isVisible())
-        << ", Enabled " << formatBool(c.isEnabled()) << (c.hasBorder() ? ", bordered" : "")
-        << (c.isMultiLine() ? ", multi-line" : "") << (c.hasScrollBar() ? ", scroll bar" : "")
-        << (c.isLocked() ? ", locked" : "") << (c.isGraphical() ? ", graphical" : "") << ", outline "
-        << formatColor(c.borderColor()) << ' ' << c.borderWidth() << ' ' << static_cast<int>(c.borderStyle())
-        << ", fill " << formatFill(c.fillStyle()) << ' ' << formatColor(c.fillColor()) << ", shape "
-        << static_cast<int>(c.shapeKind()) << ", picture '" << c.pictureId() << "', interval " << c.intervalMs()
-        << ", pages";
-    for (const std::string &caption : c.pageCaptions())
-        out << ' ' << quote(caption);
-    out << ", page shown " << c.currentPage();
-    return out.str();
+    std::string line = control.name() + ":";
+    for (const ReadableProperty &property : readableProperties())
+        line += " " + std::string(property.name) + " " + readModel(control, property.which);
+    return line;
 }
 
 // Where the window differs from its state as just opened, or nothing.
 std::optional<std::string> differenceOf(const Form &form, const std::vector<std::string> &expected)
 {
     const std::vector<std::string> found = stateOf(form);
-    for (std::size_t i = 0; i < std::min(found.size(), expected.size()); ++i) {
-        if (found[i] != expected[i])
-            return "\n    " + found[i] + "\n  instead of\n    " + expected[i];
-    }
-    if (found.size() != expected.size())
-        return " " + std::to_string(found.size()) + " lines of state instead of " + std::to_string(expected.size());
-    return std::nullopt;
+    const auto [line, expectedLine] = std::mismatch(found.begin(), found.end(), expected.begin(), expected.end());
+    if (line == found.end() && expectedLine == expected.end())
+        return std::nullopt;
+    const auto shown = [](auto at, const auto &lines) { return at == lines.end() ? std::string("nothing") : *at; };
+    return "\n    " + shown(line, found) + "\n  instead of\n    " + shown(expectedLine, expected);
 }
 
 // A window just opened, and which of its labels it leaves blank in its
@@ -111,20 +95,10 @@ bool isWrittenNumber(const std::string &text)
     return value && numberToText(*value) == text;
 }
 
-bool startsWith(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
-
 // The session's events and the property changes of every window it shows,
-// in the order they came.
+// in the order they came: "event beep", "change frmSfera.Text1.Text \"1\"".
 class ChangeLog {
 public:
-    struct Entry {
-        bool isEvent;
-        std::string text;
-    };
-
     void attach(Session *session) { m_session = session; }
 
     void watch(Form &form)
@@ -133,11 +107,11 @@ public:
             if (!m_session)
                 return;
             pullEvents();
-            m_entries.push_back({false, changeOf(form, control, property)});
+            m_entries.push_back("change " + changeOf(form, control, property));
         });
     }
 
-    std::vector<Entry> take()
+    std::vector<std::string> take()
     {
         pullEvents();
         return std::exchange(m_entries, {});
@@ -147,22 +121,14 @@ private:
     void pullEvents()
     {
         for (std::string &event : m_session->takeEvents())
-            m_entries.push_back({true, std::move(event)});
+            m_entries.push_back("event " + event);
     }
 
     Session *m_session = nullptr;
-    std::vector<Entry> m_entries;
+    std::vector<std::string> m_entries;
 };
 
-using Entries = std::vector<ChangeLog::Entry>;
-
-std::string listed(const Entries &entries)
-{
-    std::string text;
-    for (const auto &entry : entries)
-        text += "\n    " + std::string(entry.isEvent ? "event " : "change ") + entry.text;
-    return text.empty() ? "\n    nothing" : text;
-}
+using Entries = std::vector<std::string>;
 
 class Run {
 public:
@@ -182,10 +148,7 @@ public:
             m_log.watch(*first);
             m_log.take();
         }
-        if (window != m_main)
-            fail(open(std::string(window)));
-        else
-            fail(checkOpened(window));
+        m_outcome.fault = window != m_main ? open(std::string(window)) : checkOpened(window);
         while (!m_outcome.fault && m_outcome.actions < maxActions) {
             Form *active = m_program.activeForm();
             const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
@@ -193,20 +156,13 @@ public:
                 break;
             m_outcome.steps.push_back(*action);
             // A copy: the action may close the window, and its name goes with it.
-            const std::string before = active->name();
-            fail(step(*action, before));
+            m_outcome.fault = step(*action, std::string(active->name()));
         }
         m_outcome.ended = m_session.activeWindow() == "none";
         return std::move(m_outcome);
     }
 
 private:
-    void fail(std::optional<std::string> fault)
-    {
-        if (fault && !m_outcome.fault)
-            m_outcome.fault = std::move(fault);
-    }
-
     std::optional<std::string> step(const std::string &action, const std::string &before)
     {
         try {
@@ -220,10 +176,14 @@ private:
         std::optional<std::string> fault = checkAction(action, before, entries);
         if (!fault)
             fault = furtherCheck();
-        if (fault)
-            return *fault + "; the step did:" + listed(entries);
-        for (const auto &entry : entries) {
-            const std::string closed = entry.isEvent && startsWith(entry.text, "close ") ? entry.text.substr(6) : "";
+        if (fault) {
+            *fault += "; the step did:" + std::string(entries.empty() ? "\n    nothing" : "");
+            for (const std::string &entry : entries)
+                *fault += "\n    " + entry;
+            return fault;
+        }
+        for (const std::string &entry : entries) {
+            const std::string closed = entry.starts_with("event close ") ? entry.substr(12) : "";
             if (!closed.empty() && closed != m_main && m_session.activeWindow() != "none")
                 return open(closed);
         }
@@ -244,34 +204,31 @@ private:
     // A window just shown is the active one; its changes are logged from now on.
     void watchShown(const Entries &entries)
     {
-        for (const auto &entry : entries) {
-            if (!entry.isEvent || !startsWith(entry.text, "show "))
-                continue;
-            Form *active = m_program.activeForm();
-            if (active && active->name() == entry.text.substr(5))
+        Form *active = m_program.activeForm();
+        for (const std::string &entry : entries) {
+            if (active && entry == "event show " + active->name())
                 m_log.watch(*active);
         }
     }
 
     std::optional<std::string> checkAction(const std::string &action, const std::string &before, const Entries &entries)
     {
-        const ChangeLog::Entry *message = nullptr;
-        for (const auto &entry : entries) {
-            const bool isMessage = entry.isEvent && startsWith(entry.text, "message ");
+        const std::string *message = nullptr;
+        for (const std::string &entry : entries) {
+            const bool isMessage = entry.starts_with("event message ");
             if (isMessage && message)
-                return "a second message box, " + entry.text;
+                return "a second message box, " + entry.substr(6);
             if (isMessage)
                 message = &entry;
-            else if (!entry.isEvent && message)
-                return entry.text + " after the " + message->text;
+            else if (entry.starts_with("change ") && message)
+                return entry.substr(7) + " after the " + message->substr(6);
         }
         const bool ended = m_session.activeWindow() == "none";
-        const bool endReported = std::any_of(entries.begin(), entries.end(),
-                                             [](const auto &entry) { return entry.isEvent && entry.text == "end"; });
+        const bool endReported = std::find(entries.begin(), entries.end(), "event end") != entries.end();
         if (ended != endReported)
             return ended ? "the program ended without an end event" : "an end event, but a window is still active";
         const bool closesMain = action == "close" && before == m_main;
-        if (ended && !startsWith(action, "wait ") && !closesMain)
+        if (ended && !action.starts_with("wait ") && !closesMain)
             return "the program ended, but neither a timer nor the main window's close box ended it";
         if (closesMain && !ended)
             return "the main window's close box did not end the program";
@@ -330,12 +287,8 @@ private:
 
 std::vector<std::string> stateOf(const Form &form)
 {
-    std::ostringstream window;
-    window << form.name() << ": caption " << quote(form.caption()) << ", client " << form.clientWidth() << 'x'
-           << form.clientHeight() << ", border " << static_cast<int>(form.border()) << ", back "
-           << formatColor(form.backColor()) << ", scale " << form.scaleHeight()
-           << (form.paintsGradient() ? ", gradient" : "");
-    std::vector<std::string> lines{window.str()};
+    std::vector<std::string> lines{form.name() + ": caption " + quote(form.caption()) + ", scale "
+                                   + std::to_string(form.scaleHeight()) + (form.paintsGradient() ? ", gradient" : "")};
     for (const auto &control : form.controls())
         lines.push_back(stateOf(*control));
     return lines;
@@ -351,4 +304,23 @@ SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramA
     SessionOutcome outcome = Run(*running, access, log, bytes, check).go(window, maxActions);
     log.attach(nullptr);
     return outcome;
+}
+
+std::vector<std::uint32_t> sessionSeeds(const char *countVariable, int fallback)
+{
+    if (const char *seed = std::getenv("GEOMIRA_RANDOM_SEED"))
+        return {static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10))};
+    const char *written = std::getenv(countVariable);
+    std::vector<std::uint32_t> seeds(written ? std::atoi(written) : fallback);
+    std::iota(seeds.begin(), seeds.end(), 0u);
+    return seeds;
+}
+
+std::string failureReport(std::string_view window, std::uint32_t seed, const SessionOutcome &outcome)
+{
+    std::string report = std::string(window) + ", seed " + std::to_string(seed) + " (GEOMIRA_RANDOM_SEED="
+        + std::to_string(seed) + " runs it alone), after " + std::to_string(outcome.actions) + " actions:\n";
+    for (const std::string &step : outcome.steps)
+        report += "  " + step + "\n";
+    return report + "fault: " + outcome.fault.value_or("none");
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,7 +24,7 @@ struct SessionOutcome {
     bool ended = false;               // the program ended, so no further action was possible
 };
 
-// Everything a window holds, design and run time alike: its own line, then one a control.
+// What a window holds that can change at run time: its own line, then one a control.
 std::vector<std::string> stateOf(const Form &form);
 
 // What a random session needs of its program besides the steps of a scenario:
@@ -48,6 +49,14 @@ struct ProgramAccess {
 // The session lives until the run ends, and its windows with it.
 SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramAccess &access, ByteSource &bytes,
                                 std::string_view window, int maxActions, const ActionCheck &check = {});
+
+// The seeds of a window's random sessions: 0 to count - 1, where the count is
+// `fallback` or the number in the environment variable `countVariable`; only
+// the seed in GEOMIRA_RANDOM_SEED when that is set, to replay a failure.
+std::vector<std::uint32_t> sessionSeeds(const char *countVariable, int fallback);
+
+// A failed session, told so that it can be run again.
+std::string failureReport(std::string_view window, std::uint32_t seed, const SessionOutcome &outcome);
 
 // The same for a session that opens windows and gives their models itself.
 template <typename ProgramSession>

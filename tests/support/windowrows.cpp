@@ -56,7 +56,7 @@ std::string scenario(const WindowRow &row)
 }
 } // namespace
 
-int runWindowRows(std::span<const WindowRow> rows, [[maybe_unused]] int argc, char **argv)
+int main([[maybe_unused]] int argc, char **argv)
 {
     SessionFactory sessions = [] { return std::make_unique<ModelSession>(); };
 #ifdef GEOMIRA_WITH_WIDGETS
@@ -64,7 +64,7 @@ int runWindowRows(std::span<const WindowRow> rows, [[maybe_unused]] int argc, ch
         sessions = widgetSessions(argc, argv);
 #endif
     std::string script;
-    for (const WindowRow &row : rows)
+    for (const WindowRow &row : windowRows)
         script += scenario(row);
     const Tally tally = runScript(argv[0], script, sessions, std::cout);
     std::cout << tally.passed << " passed, " << tally.failed << " failed\n";

@@ -17,6 +17,7 @@ struct WindowRow {
     const char *events; // as a scenario's `events` step writes them, after "show WINDOW"
 };
 
-// Runs the rows as scenarios on the models, or with --gui on the real widgets;
-// prints the failures and returns the exit status.
-int runWindowRows(std::span<const WindowRow> rows, int argc, char **argv);
+// The rows of a test program, which defines them. The program's main runs
+// them as scenarios on the models, or with --gui on the real widgets, and
+// prints the failures.
+extern const std::span<const WindowRow> windowRows;
