@@ -113,12 +113,3 @@ void FrmGeomira::closeBox()
     platform().unload(*this);
     platform().endProgram();
 }
-
-std::string_view menuItemShowing(std::string_view window)
-{
-    for (const MenuEntry &entry : menu) {
-        if (entry.window == window)
-            return entry.item;
-    }
-    return {};
-}

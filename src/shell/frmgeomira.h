@@ -3,8 +3,6 @@
 
 #include "form.h"
 
-#include <string_view>
-
 // The main window: the banner on the blue-to-black gradient and the menu that
 // opens every other window.
 class FrmGeomira final : public Form {
@@ -23,7 +21,3 @@ private:
 
     Control &Text1 = control("Text1");
 };
-
-// The item of the main menu that shows the window; empty for a window that no
-// item shows.
-std::string_view menuItemShowing(std::string_view window);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowrows.h"
 
-#include "frmgeomira.h"
 #include "modelsession.h"
 #include "propertyvalue.h"
 #include "runner.h"
 
 #include <cstring>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,7 +31,13 @@ std::vector<std::string_view> split(std::string_view list)
 
 std::string scenario(const WindowRow &row)
 {
-    std::string text = "scenario " + quote(row.name) + "\nmenu " + std::string(menuItemShowing(row.window)) + '\n';
+    // Which item of the main menu opens which window, as the user knows it: a window
+    // wired to the wrong item fails its rows.
+    static const std::map<std::string_view, std::string_view> menuItems{
+        {"frmFormule", "mnuAreaVolume"}, {"frmCono", "mnuCono"}, {"frmCilindro", "mnuCilindro"},
+        {"frmSfera", "mnuSfera"},        {"frmTri", "mnuTricirc"}, {"frmQua", "mnuQuadrato"},
+        {"frmTrap", "mnuTrapezio"},      {"frmRad", "mnuRadici"}, {"frmFori", "mnuFori"}};
+    std::string text = "scenario " + quote(row.name) + "\nmenu " + std::string(menuItems.at(row.window)) + '\n';
     for (const std::string_view step : split(row.steps)) {
         const std::size_t equals = step.find('=');
         if (equals != std::string_view::npos) {
