@@ -22,6 +22,7 @@ struct ReadableProperty {
     Readable which;
     ValueKind kind;
 };
+// Every property a scenario can read, in one table.
 std::span<const ReadableProperty> readableProperties();
 std::optional<ReadableProperty> readable(std::string_view name);
 std::string_view nameOf(Readable property);
