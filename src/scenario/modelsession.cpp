@@ -186,23 +186,10 @@ void ModelSession::wait(int milliseconds)
     m_platform.wait(milliseconds);
 }
 
-void ModelSession::open(std::string_view window)
-{
-    if (m_platform.hasEnded())
-        return;
-    m_platform.showModal(window);
-    m_platform.settle();
-}
-
 std::string ModelSession::activeWindow()
 {
     const Form *form = m_platform.activeWindow();
     return form ? form->name() : "none";
-}
-
-Form *ModelSession::activeForm()
-{
-    return m_platform.activeWindow();
 }
 
 std::string ModelSession::read(std::string_view name, std::string_view property)

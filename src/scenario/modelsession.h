@@ -24,11 +24,8 @@ public:
     std::string activeWindow() override;
     std::string read(std::string_view control, std::string_view property) override;
     std::vector<std::string> takeEvents() override;
-    // For random sessions, which reach every window by its name: shows a
-    // window over the active one as a handler that opens it does, and gives
-    // the model behind the active window (null once the program has ended).
-    void open(std::string_view window);
-    Form *activeForm();
+    // The program's windows, for tests that reach past the user's steps.
+    ModelPlatform &platform() { return m_platform; }
 
 private:
     // The named control of the active window when the user can reach it.

@@ -129,9 +129,9 @@ std::vector<Shown> properties(const FormWidget &window, const Control &c)
 }
 
 // The active window's widgets against the model behind them.
-std::optional<std::string> mirrorMismatch(const GuiSession &session)
+std::optional<std::string> mirrorMismatch(const QtPlatform &program)
 {
-    const FormWidget *window = session.activeWidget();
+    const FormWidget *window = program.activeWindow();
     if (!window)
         return std::nullopt;
     const Form &form = window->form();
@@ -149,6 +149,22 @@ std::optional<std::string> mirrorMismatch(const GuiSession &session)
     return std::nullopt;
 }
 } // namespace
+
+// A session on the real windows, reached through their platform.
+ProgramAccess programAccess(GuiSession &program)
+{
+    QtPlatform &platform = program.platform();
+    return {[&platform] {
+                FormWidget *active = platform.activeWindow();
+                return active ? &active->form() : nullptr;
+            },
+            [&platform](std::string_view window) {
+                if (!platform.hasEnded()) {
+                    platform.showModal(window);
+                    QCoreApplication::processEvents();
+                }
+            }};
+}
 
 class ViewMirrorTest : public QObject {
     Q_OBJECT
@@ -205,10 +221,10 @@ private slots:
         long actions = 0;
         for (const std::uint32_t seed : seeds) {
             auto session = std::make_unique<GuiSession>();
-            const GuiSession &widgets = *session;
+            const QtPlatform &program = session->platform();
             SeededBytes bytes(seed, name);
             const SessionOutcome outcome = runRandomSession(std::move(session), bytes, name, actionsPerSession,
-                                                            [&widgets](Session &) { return mirrorMismatch(widgets); });
+                                                            [&program](Session &) { return mirrorMismatch(program); });
             // The windows of the ended program go now, not with the next one's.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             actions += outcome.actions;

@@ -5,6 +5,7 @@
 #include "control.h"
 #include "form.h"
 #include "modelplatform.h"
+#include "modelsession.h"
 #include "numbers.h"
 #include "propertyvalue.h"
 #include "randomactions.h"
@@ -292,6 +293,19 @@ std::vector<std::string> stateOf(const Form &form)
     for (const auto &control : form.controls())
         lines.push_back(stateOf(*control));
     return lines;
+}
+
+ProgramAccess programAccess(ModelSession &program)
+{
+    ModelPlatform &platform = program.platform();
+    return {[&platform] { return platform.activeWindow(); },
+            [&platform](std::string_view window) {
+                // Shown over the active window as a handler that opens it shows it.
+                if (!platform.hasEnded()) {
+                    platform.showModal(window);
+                    platform.settle();
+                }
+            }};
 }
 
 SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramAccess &access, ByteSource &bytes,

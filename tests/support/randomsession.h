@@ -11,6 +11,7 @@
 
 class ByteSource;
 class Form;
+class ModelSession;
 class Session;
 
 // A further check after each action (the view against its model, say): the
@@ -58,13 +59,14 @@ std::vector<std::uint32_t> sessionSeeds(const char *countVariable, int fallback)
 // A failed session, told so that it can be run again.
 std::string failureReport(std::string_view window, std::uint32_t seed, const SessionOutcome &outcome);
 
-// The same for a session that opens windows and gives their models itself.
+// A session on the models, reached through their platform.
+ProgramAccess programAccess(ModelSession &program);
+
+// The same for a session whose program is reached through programAccess(session).
 template <typename ProgramSession>
 SessionOutcome runRandomSession(std::unique_ptr<ProgramSession> session, ByteSource &bytes, std::string_view window,
                                 int maxActions, const ActionCheck &check = {})
 {
-    ProgramSession &program = *session;
-    const ProgramAccess access{[&program] { return program.activeForm(); },
-                               [&program](std::string_view name) { program.open(name); }};
+    const ProgramAccess access = programAccess(*session);
     return runRandomSession(std::move(session), access, bytes, window, maxActions, check);
 }

@@ -274,20 +274,6 @@ void GuiSession::wait(int milliseconds)
     [[maybe_unused]] const bool caughtUp = QTest::qWaitFor([&] { return !overdue(); }, 1000);
 }
 
-void GuiSession::open(std::string_view window)
-{
-    if (m_platform.hasEnded())
-        return;
-    m_platform.showModal(window);
-    settle();
-}
-
-Form *GuiSession::activeForm()
-{
-    FormWidget *active = m_platform.activeWindow();
-    return active ? &active->form() : nullptr;
-}
-
 std::string GuiSession::activeWindow()
 {
     const FormWidget *active = m_platform.activeWindow();

@@ -34,11 +34,8 @@ public:
     std::string read(std::string_view control, std::string_view property) override;
     std::string showColor(std::string_view canonical) override;
     std::vector<std::string> takeEvents() override;
-    // As ModelSession's, for random sessions.
-    void open(std::string_view window);
-    Form *activeForm();
-    // The active window's widgets, null once the program has ended.
-    FormWidget *activeWidget() const { return m_platform.activeWindow(); }
+    // The program's windows, for tests that reach past the user's steps.
+    QtPlatform &platform() { return m_platform; }
 
 private:
     FormWidget &window() const;
