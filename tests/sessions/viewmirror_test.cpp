@@ -154,15 +154,10 @@ std::optional<std::string> mirrorMismatch(const QtPlatform &program)
 ProgramAccess programAccess(GuiSession &program)
 {
     QtPlatform &platform = program.platform();
-    return {[&platform] {
-                FormWidget *active = platform.activeWindow();
-                return active ? &active->form() : nullptr;
-            },
+    return {[&platform] { return platform.activeWindow() ? &platform.activeWindow()->form() : nullptr; },
             [&platform](std::string_view window) {
-                if (!platform.hasEnded()) {
-                    platform.showModal(window);
-                    QCoreApplication::processEvents();
-                }
+                platform.showModal(window);
+                QCoreApplication::processEvents();
             }};
 }
 

@@ -298,13 +298,11 @@ std::vector<std::string> stateOf(const Form &form)
 ProgramAccess programAccess(ModelSession &program)
 {
     ModelPlatform &platform = program.platform();
+    // A window is shown over the active one as a handler that opens it shows it.
     return {[&platform] { return platform.activeWindow(); },
             [&platform](std::string_view window) {
-                // Shown over the active window as a handler that opens it shows it.
-                if (!platform.hasEnded()) {
-                    platform.showModal(window);
-                    platform.settle();
-                }
+                platform.showModal(window);
+                platform.settle();
             }};
 }
 
