@@ -46,8 +46,12 @@ std::string changeOf(const Form &form, const Control &control, Property property
 std::string stateOf(const Control &control)
 {
     std::string line = control.name() + ":";
-    for (const ReadableProperty &property : readableProperties())
-        line += " " + std::string(property.name) + " " + readModel(control, property.which);
+    line.reserve(600); // room for every property, so that the line is not copied as it grows
+    for (const ReadableProperty &property : readableProperties()) {
+        if (property.which == Readable::Text)
+            continue; // the same text as the Caption
+        line.append(" ").append(property.name).append(" ").append(readModel(control, property.which));
+    }
     return line;
 }
 
