@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Lines of tests against lines of program, counting C++ sources, scenario files
-# and scripts: blank lines and comment-only lines (// in C++, # elsewhere) are
-# left out, and so are the fuzzers' seed inputs, which are data.
+# Lines of tests against lines of program: every code file (C++, shell, Python,
+# JavaScript, scenario files) under tests/, the scenario runner included,
+# against the same kinds under src/. Blank lines and comment-only lines
+# (// and /* */ in C++ and JavaScript, # elsewhere) are left out, and so are
+# the fuzzers' seed inputs, which are data. The ratio comes last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 count() {
-  find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.scn' -o -name '*.sh' \) \
-    -not -path '*/corpus/*' -print0 | xargs -0 -r awk '
-    FILENAME ~ /\.(cpp|h)$/ { if ($0 !~ /^[ \t]*(\/\/.*)?$/) n++; next }
+  find "$@" -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.js' -o -name '*.mjs' -o -name '*.py' \
+    -o -name '*.sh' -o -name '*.scn' \) -not -path '*/corpus/*' -not -path '*/node_modules/*' -print0 |
+    xargs -0 -r awk '
+    FNR == 1 { block = 0; slashes = FILENAME ~ /\.(cpp|h|js|mjs)$/ }
+    slashes {
+      line = $0
+      if (block) { if (line !~ /\*\//) next; sub(/.*\*\//, "", line); block = 0 }
+      if (line ~ /^[ \t]*\/\*/ && line !~ /\*\//) { block = 1; next }
+      if (line !~ /^[ \t]*((\/\/.*)|(\/\*.*\*\/[ \t]*))?$/) n++
+      next
+    }
     $0 !~ /^[ \t]*(#.*)?$/ { n++ }
     END { print n + 0 }'
 }
