@@ -3,14 +3,14 @@
 # Builds Geomira (Release) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
-. scripts/deps.sh
-needs "${BUILD_PACKAGES[@]}"
-
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Geomira is a desktop program and there is no graphical display here (DISPLAY is not set)." >&2
     echo "Start it from a desktop session, or under a virtual display: xvfb-run -a ./run.sh" >&2
     exit 1
 fi
+
+. scripts/deps.sh
+needs "${BUILD_PACKAGES[@]}"
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/release --target geomira

@@ -1,41 +1,81 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Geomira and runs every test: the core alone without Qt, then the
-# whole program (GoogleTest, Qt Test, and the scenario files on the models
-# and on the real widgets, offscreen), then all of it again under the address
-# and undefined-behaviour sanitizers, a short run of the fuzzers, and last the
-# Debian package.
+# Builds Geomira and runs every test, in stages:
+#   core        the toolkit-free core alone, without Qt
+#   program     the whole program: GoogleTest, Qt Test, and the scenario files
+#               on the models and on the real widgets, offscreen
+#   sanitizers  all of it again under the address and undefined-behaviour
+#               sanitizers, with fewer random sessions
+#   fuzz        a short run of the fuzzers, on every core
+#   package     the Debian package, built, checked and (as root) installed
+# ./test.sh runs them all, as CI does; ./test.sh STAGE... only those named.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
-# Every stage's packages at once, so that a newcomer without root gets one line to run.
-packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}")
-# The printing test runs a CUPS server of its own, which needs root; without root it is skipped.
-[ "$(id -u)" -ne 0 ] || packages+=("${PRINT_TEST_PACKAGES[@]}")
+
+all_stages=(core program sanitizers fuzz package)
+stages=("$@")
+[ ${#stages[@]} -gt 0 ] || stages=("${all_stages[@]}")
+for stage in "${stages[@]}"; do
+    [[ " ${all_stages[*]} " == *" $stage "* ]] || {
+        echo "usage: ./test.sh [STAGE...], where a stage is one of: ${all_stages[*]}" >&2
+        exit 2
+    }
+done
+
+# Every named stage's packages at once, so that a newcomer without root gets one line to run.
+packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
+for stage in "${stages[@]}"; do
+    case $stage in
+    fuzz) packages+=("${FUZZ_PACKAGES[@]}") ;;
+    package) packages+=("${PACKAGE_TEST_PACKAGES[@]}") ;;
+    # The printing test runs a CUPS server of its own, which needs root; without root it is skipped.
+    program | sanitizers) [ "$(id -u)" -ne 0 ] || packages+=("${PRINT_TEST_PACKAGES[@]}") ;;
+    esac
+done
 needs "${packages[@]}"
 
 jobs=$(nproc)
 
-echo "== The core alone, without Qt"
-cmake -S . -B build/core -G Ninja -DGEOMIRA_CORE_ONLY=ON >/dev/null
-cmake --build build/core -j "$jobs"
-ctest --test-dir build/core -j "$jobs" --output-on-failure
+core() {
+    echo "== The core alone, without Qt"
+    cmake -S . -B build/core -G Ninja -DGEOMIRA_CORE_ONLY=ON >/dev/null
+    cmake --build build/core -j "$jobs"
+    ctest --test-dir build/core -j "$jobs" --output-on-failure
+}
 
-echo "== The whole program"
-cmake -S . -B build/full -G Ninja >/dev/null
-cmake --build build/full -j "$jobs"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build/full -j "$jobs" --output-on-failure
-# CTest names a skipped test but not its reason.
-grep -h '^SKIPPED: ' build/full/Testing/Temporary/LastTest.log || true
+program() {
+    echo "== The whole program"
+    cmake -S . -B build/full -G Ninja >/dev/null
+    cmake --build build/full -j "$jobs"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build/full -j "$jobs" --output-on-failure
+    # CTest names a skipped test but not its reason.
+    grep -h '^SKIPPED: ' build/full/Testing/Temporary/LastTest.log || true
+}
 
-echo "== Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEOMIRA_SANITIZE=ON >/dev/null
-cmake --build build/asan -j "$jobs"
-QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan -j "$jobs" --output-on-failure
+sanitizers() {
+    echo "== Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
+    cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGEOMIRA_SANITIZE=ON >/dev/null
+    cmake --build build/asan -j "$jobs"
+    # The random sessions run ten times slower here: a fifth of them finds the
+    # same faults of memory and arithmetic that the sanitizers look for.
+    QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 GEOMIRA_RANDOM_SESSIONS=200 \
+        GEOMIRA_MIRROR_SESSIONS=6 ctest --test-dir build/asan -j "$jobs" --output-on-failure
+}
 
-echo "== Fuzzing the number conversions, the scenario reader and user sessions"
-tests/fuzz/run.sh
+fuzz() {
+    echo "== Fuzzing the number conversions, the scenario reader and user sessions"
+    tests/fuzz/run.sh
+}
 
-echo "== The Debian package"
-packaging/test-deb.sh
+package() {
+    echo "== The Debian package"
+    packaging/test-deb.sh
+}
+
+started=$SECONDS
+for stage in "${stages[@]}"; do
+    "$stage"
+done
+echo "== All stages (${stages[*]}) passed in $((SECONDS - started)) s"
 scripts/count-lines.sh

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, the core alone) and runs each for
-# SECONDS (default 30), two at a time. New inputs go to build/fuzz/corpus/NAME;
+# SECONDS (default 30), one on each CPU core. New inputs go to build/fuzz/corpus/NAME;
 # the seeds in tests/fuzz/corpus/NAME are only read. Fails when a target finds
 # a crash, a leak or a timeout, and keeps that input in build/fuzz/artifacts/.
 # A longer run: tests/fuzz/run.sh 300
@@ -13,7 +13,8 @@ seconds=${1:-30}
 build=build/fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DGEOMIRA_CORE_ONLY=ON \
     -DGEOMIRA_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j 2 --target fuzzers
+cores=$(nproc)
+cmake --build "$build" -j "$cores" --target fuzzers
 rm -rf "$build/logs" "$build/artifacts"
 mkdir -p "$build/logs"
 
@@ -24,10 +25,10 @@ fuzz() {
 }
 
 targets=$(ls tests/fuzz/corpus)
-echo "Fuzzing $(wc -w <<<"$targets") targets for $seconds s each, two at a time..."
+echo "Fuzzing $(wc -w <<<"$targets") targets for $seconds s each, $cores at a time..."
 for name in $targets; do
     [ -x "$build/tests/fuzz/fuzz_$name" ] || { echo "error: tests/fuzz/corpus/$name has no fuzz target" >&2; exit 1; }
-    while [ "$(jobs -rp | wc -l)" -ge 2 ]; do wait -n || true; done
+    while [ "$(jobs -rp | wc -l)" -ge "$cores" ]; do wait -n || true; done
     fuzz "$name" &
 done
 wait
