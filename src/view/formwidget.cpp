@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formwidget.h"
 
-#include "accessibility.h"
 #include "accessiblenames.h"
 #include "appearance.h"
 #include "controlwidgets.h"
@@ -28,7 +27,6 @@ FormWidget::FormWidget(std::unique_ptr<Form> form)
     , m_input(*m_form)
     , m_background(*m_form)
 {
-    installAccessibility();
     setObjectName(qText(m_form->name()));
     createControls();
     stackWindowedControls(*this);
