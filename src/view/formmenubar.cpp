@@ -76,16 +76,16 @@ void FormMenuBar::raise()
 
 void FormMenuBar::mirror(const Control &control, Property property)
 {
-    QAction *action = this->action(control.name());
+    QAction *item = action(control.name());
     switch (property) {
     case Property::Text:
-        action->setText(qText(control.text()));
+        item->setText(qText(control.text()));
         break;
     case Property::Visible:
-        action->setVisible(control.isVisible());
+        item->setVisible(control.isVisible());
         break;
     case Property::Enabled:
-        action->setEnabled(control.isEnabled());
+        item->setEnabled(control.isEnabled());
         break;
     default:
         break;
