@@ -12,8 +12,9 @@ using PrintFile = int (*)(const char *queue, const char *file, const char *title
 bool submitPrintJob(const QString &queue, const QString &pdfFile, const QString &title)
 {
     // CUPS's library is loaded when the first page is printed, not at start:
-    // it brings some thirty libraries with it that no window needs.
-    static const auto printFile = reinterpret_cast<PrintFile>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsPrintFile"));
+    // it brings some thirty libraries with it that no window needs. Qt keeps it
+    // loaded from then on, so each later page only looks the function up.
+    const auto printFile = reinterpret_cast<PrintFile>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsPrintFile"));
     if (!printFile)
         return false;
     // A job number is CUPS's word that it has the job; 0 is its refusal.

@@ -2,6 +2,10 @@
 #pragma once
 
 #include "form.h"
+#include "formbackground.h"
+#include "forminput.h"
+#include "formmenubar.h"
+#include "formtimers.h"
 
 #include <QWidget>
 
@@ -11,8 +15,6 @@
 #include <string_view>
 
 class QAction;
-class QLineEdit;
-class QMenuBar;
 class QTimer;
 
 // A window built from any form's control table. It mirrors every property
@@ -42,33 +44,24 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void createMenu();
     void createControls();
-    void connectInput(Control &control, QWidget *widget);
-    void takeOutsideEdit(Control &box, QLineEdit *line, const QString &text);
-    void stackWindowedControls();
-    void orderTabStops();
     void setUpWindow();
-
     QWidget *containerOf(const Control &control) const;
     void mirror(const Control &control, Property property);
-    void mirrorMenu(const Control &control, Property property);
-    void mirrorTimer(const Control &control);
 
+    // The parts below use the model: built after it, they go before it.
     std::unique_ptr<Form> m_form;
-    QMenuBar *m_menuBar = nullptr;
+    FormMenuBar m_menuBar;
+    FormTimers m_timers;
+    FormInput m_input;
+    FormBackground m_background;
     std::map<std::string, QWidget *, std::less<>> m_widgets;
-    std::map<std::string, QAction *, std::less<>> m_actions;
-    std::map<std::string, QTimer *, std::less<>> m_timers;
-    // The widgets that receive a control's mouse moves and keys (a text area's viewport, say).
-    std::map<const QObject *, Control *> m_inputOf;
     int m_observer = -1;
     bool m_unloading = false;
 };

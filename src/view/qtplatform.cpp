@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtplatform.h"
 
+#include "accessibility.h"
 #include "appearance.h"
 #include "catalog.h"
 #include "formwidget.h"
-#include "platformseams.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,13 +12,8 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-Waiting desktopWaiting;
-PrintTarget defaultPrinter;
-} // namespace
-
 QtPlatform::QtPlatform()
-    : QtPlatform(desktopWaiting, defaultPrinter)
+    : QtPlatform(m_desktopWaiting, m_defaultPrinter)
 {
 }
 
@@ -27,6 +22,7 @@ QtPlatform::QtPlatform(Waiting &waiting, PrintTarget &printer, EventListener *li
     , m_printer(printer)
     , m_listener(listener)
 {
+    installAccessibility();
 }
 
 // The windows are top-level widgets without a parent: those still open go with

@@ -2,16 +2,14 @@
 #pragma once
 
 #include "platform.h"
+#include "platformseams.h"
 
 #include <QPointer>
 
 #include <string>
 #include <vector>
 
-class EventListener;
 class FormWidget;
-class PrintTarget;
-class Waiting;
 
 // The program's windows on Qt: each window is loaded from the catalog into a
 // FormWidget and stacked over the one that opened it.
@@ -47,6 +45,9 @@ private:
     bool isOpen(const FormWidget *window) const;
     void report(const std::string &event) const;
 
+    // The desktop's seams, used unless a driver brings its own.
+    Waiting m_desktopWaiting;
+    PrintTarget m_defaultPrinter;
     Waiting &m_waiting;
     PrintTarget &m_printer;
     EventListener *const m_listener;
