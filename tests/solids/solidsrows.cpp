@@ -5,7 +5,7 @@
 
 namespace {
 const WindowRow rows[] = {
-    {"cone volume and cm³", "frmCono", "txtRag=37; txtAlt=53; cmdCalc; cmdCm", "lblVcono=75981,6904; lblCm=75,9816904", "beep"},
+    {"cone volume and cm³", "frmCono", "txtRag=37; txtAlt=53; cmdCalc; cmdCm", "lblVcono=75981,6904; lblCm=75,9816904; Line3.Visible=True; Line4.Visible=True", "beep"},
     {"cone volume, exponent form", "frmCono", "txtRag=123456789; txtAlt=98765; cmdCalc; cmdCm",
      "lblVcono=1,57638631485496E+21; lblCm=1,57638631485496E+18", "beep"},
     {"cone cm³ from the 15 digits shown", "frmCono", "txtRag=31622777; txtAlt=1; cmdCalc; cmdCm",
@@ -33,17 +33,17 @@ const WindowRow rows[] = {
      "txtRag=123456; txtAlt=8; txtL=", ""},
 
     {"parallelepiped volume, cm³ and surface", "frmFormule", "txt1=23; txt2=41; txt3=17; cmdCalcola; cmdCen; cmdArea",
-     "lbl1=16031; lblCen=16,031; lblArea=40,62; Line1.Visible=False; Line3.Visible=False", "beep"},
+     "lbl1=16031; lblCen=16,031; lblArea=40,62; Line1.Visible=False; Line2.Visible=False; Line3.Visible=False", "beep"},
     {"parallelepiped exponent form", "frmFormule", "txt1=100000; txt2=100000; txt3=100000; cmdCalcola; cmdCen; cmdArea",
      "lbl1=1E+15; lblCen=1000000000000; lblArea=600000000", "beep"},
     {"parallelepiped 17 digits rounded to 15", "frmFormule", "txt1=12345678901234567; txt2=1; txt3=1; cmdCalcola; cmdCen",
      "lbl1=1,23456789012346E+16; lblCen=12345678901234,6", "beep"},
     {"parallelepiped surface reads the boxes now", "frmFormule", "txt1=23; txt2=41; txt3=17; cmdCalcola; txt1=20; cmdArea",
      "lblArea=37,14; lbl1=16031", "beep"},
-    {"parallelepiped height shows its mark and enables Calcola", "frmFormule", "txt3=5",
-     "Line3.Visible=True; Line1.Visible=False; cmdCalcola.Enabled=True", ""},
-    {"parallelepiped validation order", "frmFormule", "txt3=5; cmdCalcola; txt1=2; txt2=3; txt3=; cmdCalcola",
-     "lbl1=; cmdCen.Enabled=False", R"~(message "Inserire i dati (Lato)", message "Inserire i dati (Altezza)")~"},
+    {"parallelepiped marks, and the height enables Calcola", "frmFormule", "txt2=6; txt3=5",
+     "Line1.Visible=False; Line2.Visible=True; Line3.Visible=True; cmdCalcola.Enabled=True", ""},
+    {"parallelepiped validation order, marks kept once emptied", "frmFormule",
+     "txt3=5; cmdCalcola; txt1=2; txt2=3; txt3=; cmdCalcola", "lbl1=; cmdCen.Enabled=False; Line1.Visible=True; Line3.Visible=True", R"~(message "Inserire i dati (Lato)", message "Inserire i dati (Altezza)")~"},
     {"parallelepiped refused after a volume", "frmFormule", "txt1=23; txt2=41; txt3=17; cmdCalcola; txt2=x; cmdArea; txt2=4; txt3=1,2,3; cmdCalcola",
      "lbl1=16031; lblArea=", R"~(beep, message "Inserire i dati (Lato)", message "Inserire i dati (Altezza)")~"},
     {"parallelepiped surface overflow", "frmFormule", "txt1=1E+154; txt2=1E+154; txt3=1; cmdCalcola; cmdArea",
@@ -55,7 +55,7 @@ const WindowRow rows[] = {
      "cmdCen.Enabled=False; cmdArea.Enabled=False", "beep"},
 
     {"cylinder volume, sum, cm³ and surface", "frmCilindro", "txt1=37; txt2=53; cmdCalcola; cmdCen; cmdArea",
-     "lbl1=227828,98; Text1=90; lblCen=227,82898; lblArea=209,124", "beep"},
+     "lbl1=227828,98; Text1=90; lblCen=227,82898; lblArea=209,124; Line3.Visible=True; Line4.Visible=True", "beep"},
     {"cylinder exponent form", "frmCilindro", "txt1=123456789; txt2=98765; cmdCalcola; cmdCen; cmdArea",
      "lbl1=4,72675040932446E+21; Text1=123555554; lblCen=4,72675040932446E+18; lblArea=957936879085244", "beep"},
     {"cylinder sum read with the point as separator", "frmCilindro", "txt1=2,5; txt2=4; cmdCalcola; cmdArea",
