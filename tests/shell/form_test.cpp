@@ -52,16 +52,3 @@ TEST_F(FormTest, ChangeRunsInsideEverySetterAndOnUserEditsThatChangeTheText)
     const std::string emptyA = "txtA_Change ; lblB_Change from A; txtA_Change done; ";
     EXPECT_EQ(form.order, changeOfA + emptyA + emptyA);
 }
-
-TEST_F(FormTest, ObserversHearEachChangeInOrderAndCanLeave)
-{
-    std::string heard;
-    const int id = form.observe([&](const Control &c, Property p) {
-        heard += c.name() + (p == Property::Text ? " text; " : " other; ");
-    });
-    form.txtA.setText("1");
-    form.lblB.setVisible(false);
-    form.unobserve(id);
-    form.lblB.setVisible(true);
-    EXPECT_EQ(heard, "txtA text; lblB text; lblB other; ");
-}
