@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sphere's Stampa button, pressed on the real widgets with the system's
 // default printer: a CUPS queue that writes PDF files, then the queue refusing
-// jobs, then no printer at all. cups-print.sh sets them up in turn. Every
+// jobs. cups-print.sh sets them up in turn. Every
 // window prints through the same platform call, whose answer the window rows
 // check for each Stampa button.
 #include "form.h"
