@@ -20,12 +20,9 @@ TEST(Catalog, EveryWindowHasAConsistentControlTable)
         ASSERT_TRUE(form && form->name() == name);
         EXPECT_TRUE(form->clientWidth() > 0 && form->clientHeight() > 0);
         std::set<std::string> names;
-        std::set<int> tabIndexes;
         for (const auto &control : form->controls()) {
             SCOPED_TRACE(control->name());
             EXPECT_TRUE(names.insert(control->name()).second) << "a second control of that name";
-            EXPECT_TRUE(control->tabIndex() < 0 || tabIndexes.insert(control->tabIndex()).second)
-                << "a second control with that tab index";
             if (control->container().empty())
                 continue;
             const Control *holder = form->find(control->container());

@@ -11,8 +11,8 @@ const WindowRow rows[] = {
      "Label20=4081,59939; Label22=408,159939; Label27=2770,20714; Label28=277,020714; Label32=2356,5; Label31=235,65; "
      "Label38=2044,87644; Label39=204,487644; Label41=1803,57084; Label40=180,357084; Label48=1611,94026; "
      "Label49=161,194026; Label52=1456,41126; Label51=145,641126; Label58=1327,84062; Label59=132,784062; "
-     "Label62=1219,81866; Label61=121,981866; Label60=4713; Line60.Visible=True; Label64.Visible=True; "
-     "Label63.Visible=True",
+     "Label62=1219,81866; Label61=121,981866; Label60=4713; Line60.Visible=True; Line61.Visible=True; "
+     "Line62.Visible=True; Label64.Visible=True; Label63.Visible=True",
      "beep, beep, beep, beep, beep, beep, beep, beep, beep"},
     {"only the page shown takes input", "frmFori", "Text2=5; Command4; tab 1; Command4", "Label29=Diametro; Label27=",
      R"~(message "Inserire il diametro ")~"},

@@ -6,8 +6,9 @@
 
 namespace {
 const WindowRow rows[] = {
-    {"triangle of side 37", "frmTri", "Text1=37; Command2", "Label2=592,777; Label3=5,92777; Line4.Visible=True", "beep"},
-    {"triangle exponent form", "frmTri", "Text1=123456789; Command2", "Label2=6,5996035988325E+15; Label3=65996035988325", "beep"},
+    {"triangle of side 37, hatched", "frmTri", "Text1=37; Command2",
+     "Label2=592,777; Label3=5,92777; Line4.Visible=True; Line5.Visible=True; Line6.Visible=True; Line7.Visible=True; "
+     "Line8.Visible=True; Line9.Visible=True; Line10.Visible=True; Line11.Visible=True", "beep"},
     {"triangle refused sides keep the area", "frmTri", "Text1=10; Command2; Text1=; Command2; Text1=tre; Command2; Text1=1E+200; Command2",
      "Label2=43,3; Label3=0,433",
      R"~(beep, message "Inserire i dati (Lato)", message "Inserire i dati (Lato)", message "Numero troppo grande!")~"},
@@ -38,7 +39,8 @@ const WindowRow rows[] = {
      R"~(message "Inserire i dati (Lato A)", beep, message "Inserire i dati (Lato B)", message "Numero troppo grande!")~"},
 
     {"trapezium H 47 h 23 a 61 b 19 c 13", "frmTrap", "Text1=47; Text2=23; Text3=61; Text4=19; Text5=13; Command2",
-     "Label6=5318; Label8=2659; Label7=26,59; Line18.Visible=True", "beep"},
+     "Label6=5318; Label8=2659; Label7=26,59; Line18.Visible=True; Line19.Visible=True; Line20.Visible=True; "
+     "Line21.Visible=True; Line22.Visible=True; Line23.Visible=True; Line24.Visible=True; Line25.Visible=True", "beep"},
     {"trapezium pasted height 4,5 counts in full in the sum too", "frmTrap", "Text1=4,5; Text2=2; Text3=10; Text4=1; Text5=1; Command2",
      "Label6=71,5; Label8=35,75; Label7=0,3575", "beep"},
     {"trapezium products past 10^15 keep their value", "frmTrap",

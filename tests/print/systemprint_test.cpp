@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sphere's Stampa button, pressed on the real widgets with the system's
 // default printer: a CUPS queue that writes PDF files, then the queue refusing
-// jobs, then no printer at all. cups-print.sh sets them up in turn. Every
+// jobs. cups-print.sh sets them up in turn. Every
 // window prints through the same platform call, whose answer the window rows
 // check for each Stampa button.
 #include "form.h"
 #include "formwidget.h"
 #include "qtplatform.h"
 #include "stepwiseseams.h"
-#include "randomsession.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -23,11 +22,8 @@
 #include <cmath>
 
 namespace {
-// A printed page has at least this share of its pixels inked, where a blank one has
-// none: a window scaled to the width of an A4 or Letter page covers two fifths or more.
-constexpr double minimumInkedShare = 0.10;
 // The printed window and the window on the screen, brought to one size, correlate
-// by 0.9 or more; a mirrored window by 0.2 at most.
+// by 0.9 or more; a mirrored window by 0.2 at most, and a blank page not at all.
 constexpr double minimumLikeness = 0.7;
 constexpr int rasterDpi = 30;
 
@@ -42,8 +38,7 @@ class PrintingWindow {
 public:
     PrintingWindow()
         : m_waiting([this](QMessageBox &box) {
-            messages << QStringLiteral("%1 / %2 / %3 / %4").arg(box.text(), box.windowTitle()).arg(box.icon())
-                            .arg(box.standardButtons().toInt());
+            ++messages;
             box.button(QMessageBox::Ok)->click();
         })
         , m_platform(m_waiting, m_systemPrinter, &log)
@@ -60,7 +55,7 @@ public:
     }
 
     EventLog log;
-    QStringList messages;
+    int messages = 0;
 
 private:
     StepwiseWaiting m_waiting;
@@ -89,16 +84,14 @@ QList<QImage> rasterise(const QString &pdf)
     return pages;
 }
 
-// The smallest rectangle that holds the pixels clearly not paper white, and how many they are.
-QRect inkedArea(const QImage &grey, qsizetype &inked)
+// The smallest rectangle that holds the pixels clearly not paper white.
+QRect inkedArea(const QImage &grey)
 {
     QRect area;
     for (int y = 0; y < grey.height(); ++y)
         for (int x = 0; x < grey.width(); ++x)
-            if (grey.constScanLine(y)[x] < 240) {
-                ++inked;
+            if (grey.constScanLine(y)[x] < 240)
                 area |= QRect(x, y, 1, 1);
-            }
     return area;
 }
 
@@ -138,7 +131,7 @@ void SystemPrintTest::printsOnTheDefaultPrinter()
     const QStringList before = output().entryList({"*.pdf"}, QDir::Files);
     printing.press();
     QCOMPARE(printing.log.events, std::vector<std::string>{"print"});
-    QCOMPARE(printing.messages, QStringList{});
+    QCOMPARE(printing.messages, 0);
 
     // CUPS takes the job and prints it later: wait for its file.
     QStringList added;
@@ -156,28 +149,24 @@ void SystemPrintTest::printsOnTheDefaultPrinter()
     QVERIFY2(std::abs(page.width() - paper.width()) <= 1 && std::abs(page.height() - paper.height()) <= 1,
              "the page is not of the printer's paper size");
     // The page shows the window: undistorted, and like it pixel for pixel once brought to one size.
-    qsizetype inked = 0;
-    const QRect area = inkedArea(page, inked);
+    const QRect area = inkedArea(page);
+    QVERIFY2(area.width() > page.width() / 2, "the printed window does not fill the page's width");
     const double aspect = (static_cast<double>(area.width()) / area.height()) / (static_cast<double>(shown.width()) / shown.height());
     const double like = likeness(page.copy(area), shown.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    qInfo("%s: %.0f%% inked, %dx%d for the window's %dx%d, likeness %.2f", qPrintable(added.first()),
-          100.0 * inked / (page.width() * page.height()), area.width(), area.height(), shown.width(), shown.height(), like);
-    QVERIFY2(inked >= minimumInkedShare * page.width() * page.height(), "the printed page is blank");
+    qInfo("%s: %dx%d for the window's %dx%d, likeness %.2f", qPrintable(added.first()), area.width(), area.height(),
+          shown.width(), shown.height(), like);
     QVERIFY2(std::abs(aspect - 1) < 0.03, "the printed window is distorted");
     QVERIFY2(like >= minimumLikeness, "the printed page does not show the window");
 }
 
-// cups-print.sh runs it where printing cannot work: a message, and nothing changed.
+// cups-print.sh runs it where printing cannot work. The window rows check the
+// message and that the window stays as it was; here the system's refusal must reach them.
 void SystemPrintTest::reportsAPrintFailure()
 {
     PrintingWindow printing;
-    QVERIFY(QTest::qWaitForWindowExposed(&printing.window()));
-    const std::vector<std::string> before = stateOf(printing.window().form());
     printing.press();
     QVERIFY(printing.log.events.empty());
-    QCOMPARE(printing.messages, QStringList{QStringLiteral("C'è un problema di stampa! / Verificare lo stato della stampante / %1 / %2")
-                                                 .arg(QMessageBox::Warning).arg(QMessageBox::Ok)});
-    QVERIFY(stateOf(printing.window().form()) == before);
+    QCOMPARE(printing.messages, 1);
 }
 
 QTEST_MAIN(SystemPrintTest)

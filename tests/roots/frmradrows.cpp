@@ -13,6 +13,7 @@ const WindowRow rows[] = {
     {"largest index", "frmRad", "Text1=922337203685477; Text2=922337203685477; Command1", "Label3=1,00000000000004", ""},
     {"the number rounded half to even at the fourth decimal", "frmRad", "Text1=6,25005; Text2=1; Command1", "Label3=6,25", ""},
     {"and upward past the half", "frmRad", "Text1=6,25015; Text2=2; Command1", "Label3=2,50003999968001", ""},
+    {"the square root of 0", "frmRad", "Text1=0; Text2=; Command1", "Label3=0", ""},
     {"negative zero is no negative number", "frmRad", "Text1=-0; Text2=3; Command1", "Label3=0", ""},
     {"square root beyond the fixed-point range", "frmRad", "Text1=1E+300; Text2=; Command1", "Label3=1E+150", ""},
     {"a negative index", "frmRad", "Text1=4096; Text2=-2; Command1", "Label3=0,015625", ""},

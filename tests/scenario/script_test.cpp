@@ -41,7 +41,6 @@ TEST(ParseScript, StopsAtTheFirstMalformedLine)
         {"line opening with a string", "scenario \"a\"\n\"x\"\n", 2},
         {"unterminated string", "scenario \"a\"\nclick b\ntype c \"1\n", 3},
         {"unknown escape", "scenario \"a\"\ntype a \"bad \\q escape\"\n", 2},
-        {"escape at the end", "scenario \"a\"\ntype a \"trailing\\\n", 2},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
