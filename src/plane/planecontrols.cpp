@@ -35,7 +35,7 @@ Control calcButton(std::string name)
 
 Control resultLabel(std::string name)
 {
-    return label(std::move(name), "").back(colors::tooltipBack)
+    return label(std::move(name), "").role(Role::Result).back(colors::tooltipBack)
         .font({.face = "MS Serif", .points = 12, .bold = true});
 }
 

@@ -118,6 +118,12 @@ Control &Control::describedBy(std::string label)
     return *this;
 }
 
+Control &Control::role(Role role)
+{
+    m_role = role;
+    return *this;
+}
+
 Control &Control::hidden()
 {
     m_visible = false;

@@ -35,6 +35,15 @@ enum class FillStyle {
 
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
+// What a control is for, where a view or a test needs to know it.
+enum class Role {
+    None,
+    Result,   // a label, blank at design time, into which a handler writes a result
+    Prompt,   // a label whose caption names a box; the box is describedBy it
+    Echo,     // a label that copies what the user types into a box
+    Constant, // a hidden box holding a constant of a formula ("3,14")
+};
+
 // The properties that change at run time; observers hear of each change.
 enum class Property {
     Text, // a label's or button's Caption, a box's Text
@@ -81,6 +90,7 @@ public:
     // The label whose caption says what this box, tab control or result is:
     // the name a screen reader gives it.
     Control &describedBy(std::string label);
+    Control &role(Role role);
     Control &hidden();
     Control &disabled();
     Control &borderless();
@@ -116,6 +126,7 @@ public:
     int tabIndex() const { return m_tabIndex; }
     const std::string &toolTip() const { return m_toolTip; }
     const std::string &describer() const { return m_describer; }
+    Role role() const { return m_role; }
     bool isVisible() const { return m_visible; }
     bool isEnabled() const { return m_enabled; }
     bool hasBorder() const { return m_border; }
@@ -169,6 +180,7 @@ private:
     int m_tabIndex = -1;
     std::string m_toolTip;
     std::string m_describer;
+    Role m_role = Role::None;
     bool m_visible = true;
     bool m_enabled = true;
     bool m_border = true;

@@ -58,8 +58,7 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
         auto *label = new LabelWidget(container);
         label->setAlignment(Qt::AlignTop | horizontal(control.alignment()));
         label->setFont(font);
-        // A label without a caption is there for a result.
-        if (control.text().empty())
+        if (control.role() == Role::Result)
             label->showResultOf(describedName(form, control));
         return label;
     }

@@ -3,11 +3,13 @@
 #include "control.h"
 #include "form.h"
 #include "modelplatform.h"
+#include "numbers.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <vector>
 
 // What every control table must hold to, checked on every window there is.
 TEST(Catalog, EveryWindowHasAConsistentControlTable)
@@ -35,6 +37,47 @@ TEST(Catalog, EveryWindowHasAConsistentControlTable)
                 || (holder->kind() == Kind::Menu && control->kind() == Kind::Menu)
                 || (holder->kind() == Kind::TabControl && control->page() >= 0 && control->page() < pages);
             EXPECT_TRUE(fits) << "it does not fit its container";
+        }
+    }
+}
+
+// The roles a table states agree with its rows, and the echoes with what the handlers copy.
+TEST(Catalog, EveryRoleAgreesWithItsControl)
+{
+    ModelPlatform platform;
+    for (const std::string_view name : windowNames()) {
+        SCOPED_TRACE(std::string(name));
+        const std::unique_ptr<Form> form = createWindow(name, platform);
+        std::set<std::string> prompts;
+        std::vector<Control *> boxes;
+        for (const auto &control : form->controls()) {
+            SCOPED_TRACE(control->name());
+            const Role role = control->role();
+            const bool isLabel = control->kind() == Kind::Label;
+            const bool isBox = control->kind() == Kind::TextBox;
+            EXPECT_EQ(isLabel && control->text().empty(), role == Role::Result);
+            EXPECT_TRUE(isLabel || (role != Role::Prompt && role != Role::Echo));
+            EXPECT_EQ(isBox && !control->isVisible() && textToNumber(control->text()), role == Role::Constant);
+            EXPECT_TRUE(control->describer().empty() || form->find(control->describer())) << "no such describer";
+            if (isBox && control->isVisible()) {
+                boxes.push_back(control.get());
+                if (!control->describer().empty())
+                    prompts.insert(control->describer());
+            }
+        }
+        std::set<std::string> echoes;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const std::string typed = std::to_string(4321 + i);
+            form->edit(*boxes[i], typed);
+            for (const auto &control : form->controls()) {
+                if (control->kind() == Kind::Label && control->text() == typed)
+                    echoes.insert(control->name());
+            }
+        }
+        for (const auto &control : form->controls()) {
+            SCOPED_TRACE(control->name());
+            EXPECT_EQ(prompts.contains(control->name()), control->role() == Role::Prompt);
+            EXPECT_EQ(echoes.contains(control->name()), control->role() == Role::Echo);
         }
     }
 }

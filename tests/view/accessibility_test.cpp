@@ -260,7 +260,7 @@ void AccessibilityTest::treeNamesEveryControlWithAMeaningfulRole()
     }
 }
 
-// Each box, tab control and result (a label without a caption) is named after
+// Each box, tab control and result label is named after
 // the label or button that its row names, in the same window; only in a window
 // with no caption on show beside them does it take the window's title. A result
 // reads its number after the name, which stays.
@@ -274,7 +274,7 @@ void AccessibilityTest::boxesAndResultsAreNamedAfterTheirDescribers()
     });
     for (const auto &control : form.controls()) {
         const Kind kind = control->kind();
-        const bool result = kind == Kind::Label && control->text().empty();
+        const bool result = control->role() == Role::Result;
         if (kind != Kind::TextBox && kind != Kind::TabControl && !result)
             continue;
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(shown.controlWidget(control->name()));

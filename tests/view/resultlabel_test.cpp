@@ -16,12 +16,11 @@
 #include <vector>
 
 namespace {
-// The labels a window leaves blank in its design are where its results go.
 std::vector<std::string> resultLabelsOf(const Form &form)
 {
     std::vector<std::string> names;
     for (const auto &control : form.controls()) {
-        if (control->kind() == Kind::Label && control->text().empty())
+        if (control->role() == Role::Result)
             names.push_back(control->name());
     }
     return names;
