@@ -203,7 +203,7 @@ Control &Control::pages(std::vector<std::string> captions)
 
 int Control::top() const
 {
-    const int scale = m_form && m_container.empty() ? m_form->scaleHeight() : 0;
+    const int scale = m_form && m_container.empty() ? m_form->design().scaleHeight : 0;
     if (scale == 0)
         return m_top;
     return static_cast<int>(std::lround(static_cast<double>(m_top) * scale / m_form->clientHeight()));
@@ -211,7 +211,7 @@ int Control::top() const
 
 void Control::setTop(int top)
 {
-    const int scale = m_form && m_container.empty() ? m_form->scaleHeight() : 0;
+    const int scale = m_form && m_container.empty() ? m_form->design().scaleHeight : 0;
     m_top = scale == 0 ? top
                        : static_cast<int>(std::lround(static_cast<double>(top) * m_form->clientHeight() / scale));
     changed(Property::Geometry);

@@ -66,12 +66,6 @@ void Form::onKeyPress(std::string_view name, std::function<void(int &)> handler)
     m_keyHandlers[&control(name)] = std::move(handler);
 }
 
-void Form::setScale(int scaleHeight, bool gradient)
-{
-    m_scaleHeight = scaleHeight;
-    m_gradient = gradient;
-}
-
 int Form::observe(Observer observer)
 {
     m_observers.emplace(m_nextObserver, std::move(observer));

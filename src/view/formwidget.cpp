@@ -424,7 +424,7 @@ void FormWidget::resizeEvent(QResizeEvent *)
 void FormWidget::paintEvent(QPaintEvent *)
 {
     m_form->formEvent(Event::Paint);
-    if (!m_form->paintsGradient())
+    if (!m_form->design().gradient)
         return;
     QPainter painter(this);
     const QRect client = clientRect();

@@ -10,8 +10,10 @@ namespace {
 // A window whose handlers write down the order in which they run.
 class Probe final : public Form {
 public:
-    explicit Probe(Platform &platform)
-        : Form(platform, {.name = "frmProbe", .caption = "Probe", .clientWidth = 1500, .clientHeight = 3000},
+    explicit Probe(Platform &platform, int scaleHeight = 0)
+        : Form(platform,
+               {.name = "frmProbe", .caption = "Probe", .clientWidth = 1500, .clientHeight = 3000,
+                .scaleHeight = scaleHeight},
                {
                    textBox("txtA"),
                    label("lblB", ""),
@@ -34,7 +36,6 @@ public:
             txtA.setText("");
         });
     }
-    void scale(int height) { setScale(height, false); }
 
     std::string order;
     Control &txtA = control("txtA");
@@ -89,14 +90,14 @@ TEST_F(FormTest, ReachableThroughContainersAndTabPages)
 
 TEST_F(FormTest, TopFollowsTheWindowScale)
 {
-    Control &top = *form.find("lblTop");
-    EXPECT_EQ(top.top(), 1500);
-    form.scale(256);
+    EXPECT_EQ(form.find("lblTop")->top(), 1500);
+    Probe scaled{platform, 256};
+    Control &top = *scaled.find("lblTop");
     EXPECT_EQ(top.top(), 128);
     top.setTop(150);
     EXPECT_EQ(top.topTwips(), 1758); // 150 of 256 units of a 3000-twip client area
     EXPECT_EQ(top.top(), 150);
-    EXPECT_EQ(form.find("cmdInFrame")->top(), 0); // inside a frame the scale is twips
+    EXPECT_EQ(scaled.find("cmdInFrame")->top(), 0); // inside a frame the scale is twips
 }
 
 namespace {

@@ -292,7 +292,7 @@ private:
 std::vector<std::string> stateOf(const Form &form)
 {
     std::vector<std::string> lines{form.name() + ": caption " + quote(form.caption()) + ", scale "
-                                   + std::to_string(form.scaleHeight()) + (form.paintsGradient() ? ", gradient" : "")};
+                                   + std::to_string(form.design().scaleHeight) + (form.design().gradient ? ", gradient" : "")};
     for (const auto &control : form.controls())
         lines.push_back(stateOf(*control));
     return lines;

@@ -355,8 +355,8 @@ std::string GuiSession::readWidget(std::string_view control, std::string_view pr
         const int twips = (top ? at.y() : at.x()) * twipsPerPixel;
         const Form &form = active.form();
         // The window's own scale, when it has one, measures the controls placed on it.
-        if (top && onWindow && form.scaleHeight() != 0)
-            return std::to_string(std::lround(static_cast<double>(twips) * form.scaleHeight() / form.clientHeight()));
+        if (top && onWindow && form.design().scaleHeight != 0)
+            return std::to_string(std::lround(static_cast<double>(twips) * form.design().scaleHeight / form.clientHeight()));
         return std::to_string(twips);
     }
     }
