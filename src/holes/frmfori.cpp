@@ -22,9 +22,9 @@ std::string name(std::string_view text)
 }
 
 // The controls of one page, all placed on its page of the tab control.
-void addPage(std::vector<Control> &table, const HolePage &page, int index)
+void addPage(std::vector<ControlDesign> &table, const HolePage &page, int index)
 {
-    const auto onPage = [&](Control control) { table.push_back(std::move(control.in(name(tabControlName), index))); };
+    const auto onPage = [&](ControlDesign row) { table.push_back(std::move(row.in(name(tabControlName), index))); };
     const int tabIndex = firstPageTabIndex + 3 * index;
 
     onPage(label(name(page.dataPrompt), "Inserire i dati in millimetri").at(360, 1560, 2295, 375)
@@ -76,12 +76,12 @@ void addPage(std::vector<Control> &table, const HolePage &page, int index)
                .align(at.resultAlign).fore(colors::maroon).font(resultFont));
 }
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     std::vector<std::string> captions;
     for (const HolePage &page : holePages)
         captions.emplace_back(page.caption);
-    std::vector<Control> table{
+    std::vector<ControlDesign> table{
         label("Label1", "Determina i  fori  ugualmente  distanti  su  una  circonferenza").at(1320, 0, 7215, 375)
             .fore(colors::navy).font({.face = "MS Serif", .points = 13.5}).transparent(),
         label("Label19", "inserendo solo  il  diametro  del  cerchio  primitivo").at(1800, 360, 6135, 255)

@@ -12,10 +12,10 @@
 #include <vector>
 
 namespace {
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
-    const auto square = [](Control c) { return c.in("Frame1"); };
-    const auto rectangle = [](Control c) { return c.in("Frame2"); };
+    const auto square = [](ControlDesign c) { return c.in("Frame1"); };
+    const auto rectangle = [](ControlDesign c) { return c.in("Frame2"); };
     const Font letterD{.face = "Book Antiqua", .points = 9.75};
     return {
         figureFrame("Frame1", "Quadrato").at(120, 120, 9615, 3255),

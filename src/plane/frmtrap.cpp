@@ -17,10 +17,10 @@ namespace {
 constexpr std::array<std::string_view, 8> hatchLines{
     "Line18", "Line19", "Line20", "Line21", "Line22", "Line23", "Line24", "Line25"};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
-    const auto inFrame = [](Control c) { return c.in("Frame1"); };
-    const auto inArea = [](Control c) { return c.in("Frame2"); };
+    const auto inFrame = [](ControlDesign c) { return c.in("Frame1"); };
+    const auto inArea = [](ControlDesign c) { return c.in("Frame2"); };
     const auto plain = [&](std::string name, int x1, int y1, int x2, int y2) {
         return inFrame(line(std::move(name), x1, y1, x2, y2));
     };

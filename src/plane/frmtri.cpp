@@ -19,10 +19,10 @@ constexpr std::array<std::string_view, 8> hatchLines{
 constexpr std::string_view sidePrompt = "Inserire i dati (Lato)";
 constexpr std::string_view diameterPrompt = "Inserire i dati (Diametro)";
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
-    const auto tri = [](Control c) { return c.in("frmTri"); };
-    const auto circ = [](Control c) { return c.in("frmCirc"); };
+    const auto tri = [](ControlDesign c) { return c.in("frmTri"); };
+    const auto circ = [](ControlDesign c) { return c.in("frmCirc"); };
     const auto outline = [&](std::string name, int x1, int y1, int x2, int y2) {
         return tri(line(std::move(name), x1, y1, x2, y2).border(colors::teal, 3));
     };

@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view numberPrompt = "Inserire il Numero!";
 constexpr std::string_view indexPrompt = "Inserire la radice!";
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     const Font serif{.face = "MS Serif", .points = 13.5};
     return {

@@ -42,7 +42,7 @@ class Form {
 public:
     using Observer = std::function<void(const Control &, Property)>;
 
-    Form(Platform &platform, FormDesign design, std::vector<Control> controls);
+    Form(Platform &platform, FormDesign design, std::vector<ControlDesign> controls);
     virtual ~Form();
     Form(const Form &) = delete;
     Form &operator=(const Form &) = delete;

@@ -37,10 +37,10 @@ constexpr std::array menu{
     MenuEntry{"mnuInfo", "", "&Info", "frmIo"},
 };
 
-std::vector<Control> controlTable(const Platform &platform)
+std::vector<ControlDesign> controlTable(const Platform &platform)
 {
     const Font times{.face = "Times New Roman", .points = 48, .bold = true};
-    std::vector<Control> table{
+    std::vector<ControlDesign> table{
         textBox("Text1", "Geomira").at(2280, 0, 5295, 1215).tab(1).font(times).align(Align::Center)
             .borderless().fore(colors::grey).back(colors::darkNavy),
         textBox("Text2", "Geomira Varonel").at(4560, 4320, 855, 495).tab(0)
@@ -49,7 +49,7 @@ std::vector<Control> controlTable(const Platform &platform)
     };
     for (const MenuEntry &entry : menu) {
         // The separators are ordinary items whose caption is a row of hyphens.
-        Control item = menuItem(std::string(entry.item),
+        ControlDesign item = menuItem(std::string(entry.item),
                                 entry.caption.empty() ? separator : std::string(entry.caption),
                                 std::string(entry.parent));
         // A window not built into this program leaves its item disabled.

@@ -13,7 +13,7 @@ namespace {
 const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 const Font serifBold12{.face = "MS Serif", .points = 12, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         frame("Frame1", "Cilindro circolare retto").at(120, 120, 9615, 6855).tab(1).fore(colors::navy)

@@ -15,7 +15,7 @@ const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 const Font sansBold825{.face = "MS Sans Serif", .points = 8.25, .bold = true};
 const Font serifBold975{.face = "MS Serif", .points = 9.75, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         frame("Frame1", " Cono retto").at(120, 120, 9615, 6855).tab(1).fore(colors::navy)

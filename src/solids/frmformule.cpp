@@ -14,7 +14,7 @@ namespace {
 const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 const Font serifBold12{.face = "MS Serif", .points = 12, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         // The grey frame, its top edge broken where the title sits.

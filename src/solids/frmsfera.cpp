@@ -15,7 +15,7 @@ const Font serif135{.face = "MS Serif", .points = 13.5};
 const Font serifBold12{.face = "MS Serif", .points = 12, .bold = true};
 const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         // Two frames of the same caption lie one over the other; the second holds the controls.

@@ -119,9 +119,9 @@ void FormWidget::createMenu()
         if (!m_menuBar)
             m_menuBar = new QMenuBar(this);
         const bool opensMenu = std::any_of(controls.begin(), controls.end(), [&](const auto &other) {
-            return other->kind() == Kind::Menu && other->container() == control.name();
+            return other->kind() == Kind::Menu && other->design().container() == control.name();
         });
-        QMenu *parentMenu = control.container().empty() ? nullptr : menus.at(control.container());
+        QMenu *parentMenu = control.design().container().empty() ? nullptr : menus.at(control.design().container());
         const QString caption = qText(control.text());
         QAction *action = nullptr;
         if (opensMenu) {
@@ -164,7 +164,7 @@ void FormWidget::createControls()
             auto *timer = new QTimer(this);
             timer->setObjectName(qText(control.name()));
             timer->setTimerType(Qt::PreciseTimer);
-            timer->setInterval(control.intervalMs());
+            timer->setInterval(control.design().intervalMs());
             connect(timer, &QTimer::timeout, this, [this, &control] { m_form->timerElapsed(control); });
             m_timers.emplace(control.name(), timer);
             mirrorTimer(control);
@@ -172,8 +172,8 @@ void FormWidget::createControls()
         }
         QWidget *widget = createControlWidget(*m_form, control, containerOf(control));
         widget->setObjectName(qText(control.name()));
-        if (!control.toolTip().empty())
-            widget->setToolTip(qText(control.toolTip()));
+        if (!control.design().toolTip().empty())
+            widget->setToolTip(qText(control.design().toolTip()));
         m_widgets.emplace(control.name(), widget);
         for (const Property property : creationOrder)
             mirror(control, property);
@@ -253,11 +253,11 @@ void FormWidget::orderTabStops()
 {
     std::vector<const Control *> stops;
     for (const auto &control : m_form->controls()) {
-        if (takesFocus(control->kind()) && control->tabIndex() >= 0)
+        if (takesFocus(control->kind()) && control->design().tabIndex() >= 0)
             stops.push_back(control.get());
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Control *a, const Control *b) {
-        return a->tabIndex() < b->tabIndex();
+        return a->design().tabIndex() < b->design().tabIndex();
     });
     for (std::size_t i = 1; i < stops.size(); ++i)
         setTabOrder(controlWidget(stops[i - 1]->name()), controlWidget(stops[i]->name()));
@@ -297,11 +297,11 @@ void FormWidget::setUpWindow()
 
 QWidget *FormWidget::containerOf(const Control &control) const
 {
-    if (control.container().empty())
+    if (control.design().container().empty())
         return const_cast<FormWidget *>(this);
-    QWidget *holder = m_widgets.at(control.container());
+    QWidget *holder = m_widgets.at(control.design().container());
     if (auto *tabs = qobject_cast<TabControlWidget *>(holder))
-        return tabs->page(control.page());
+        return tabs->page(control.design().page());
     return holder;
 }
 
@@ -334,7 +334,7 @@ void FormWidget::mirror(const Control &control, Property property)
         showLook(control, widget);
         break;
     case Property::Geometry:
-        placeWidget(control, widget, control.container().empty() ? clientRect().topLeft() : QPoint());
+        placeWidget(control, widget, control.design().container().empty() ? clientRect().topLeft() : QPoint());
         break;
     case Property::Tab:
         if (auto *tabs = qobject_cast<TabControlWidget *>(widget))
@@ -366,7 +366,7 @@ void FormWidget::mirrorMenu(const Control &control, Property property)
 void FormWidget::mirrorTimer(const Control &control)
 {
     QTimer *ticker = timer(control.name());
-    if (control.isEnabled() && control.intervalMs() > 0 && !m_unloading) {
+    if (control.isEnabled() && control.design().intervalMs() > 0 && !m_unloading) {
         if (!ticker->isActive())
             ticker->start();
     } else {

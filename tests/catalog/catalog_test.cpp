@@ -25,17 +25,18 @@ TEST(Catalog, EveryWindowHasAConsistentControlTable)
         std::set<int> tabIndexes;
         for (const auto &control : form->controls()) {
             SCOPED_TRACE(control->name());
+            const ControlDesign &design = control->design();
             EXPECT_TRUE(names.insert(control->name()).second) << "a second control of that name";
-            EXPECT_TRUE(control->tabIndex() < 0 || tabIndexes.insert(control->tabIndex()).second)
+            EXPECT_TRUE(design.tabIndex() < 0 || tabIndexes.insert(design.tabIndex()).second)
                 << "a second control with that tab index";
-            if (control->container().empty())
+            if (design.container().empty())
                 continue;
-            const Control *holder = form->find(control->container());
+            const Control *holder = form->find(design.container());
             ASSERT_TRUE(holder) << "its container is missing";
-            const int pages = static_cast<int>(holder->pageCaptions().size());
+            const int pages = static_cast<int>(holder->design().pageCaptions().size());
             const bool fits = holder->kind() == Kind::Frame
                 || (holder->kind() == Kind::Menu && control->kind() == Kind::Menu)
-                || (holder->kind() == Kind::TabControl && control->page() >= 0 && control->page() < pages);
+                || (holder->kind() == Kind::TabControl && design.page() >= 0 && design.page() < pages);
             EXPECT_TRUE(fits) << "it does not fit its container";
         }
     }
@@ -52,17 +53,18 @@ TEST(Catalog, EveryRoleAgreesWithItsControl)
         std::vector<Control *> boxes;
         for (const auto &control : form->controls()) {
             SCOPED_TRACE(control->name());
-            const Role role = control->role();
-            const bool isLabel = control->kind() == Kind::Label;
-            const bool isBox = control->kind() == Kind::TextBox;
-            EXPECT_EQ(isLabel && control->text().empty(), role == Role::Result);
+            const ControlDesign &design = control->design();
+            const Role role = design.role();
+            const bool isLabel = design.kind() == Kind::Label;
+            const bool isBox = design.kind() == Kind::TextBox;
+            EXPECT_EQ(isLabel && design.text().empty(), role == Role::Result);
             EXPECT_TRUE(isLabel || (role != Role::Prompt && role != Role::Echo));
-            EXPECT_EQ(isBox && !control->isVisible() && textToNumber(control->text()), role == Role::Constant);
-            EXPECT_TRUE(control->describer().empty() || form->find(control->describer())) << "no such describer";
-            if (isBox && control->isVisible()) {
+            EXPECT_EQ(isBox && !design.isVisible() && textToNumber(design.text()), role == Role::Constant);
+            EXPECT_TRUE(design.describer().empty() || form->find(design.describer())) << "no such describer";
+            if (isBox && design.isVisible()) {
                 boxes.push_back(control.get());
-                if (!control->describer().empty())
-                    prompts.insert(control->describer());
+                if (!design.describer().empty())
+                    prompts.insert(design.describer());
             }
         }
         std::set<std::string> echoes;
@@ -76,8 +78,8 @@ TEST(Catalog, EveryRoleAgreesWithItsControl)
         }
         for (const auto &control : form->controls()) {
             SCOPED_TRACE(control->name());
-            EXPECT_EQ(prompts.contains(control->name()), control->role() == Role::Prompt);
-            EXPECT_EQ(echoes.contains(control->name()), control->role() == Role::Echo);
+            EXPECT_EQ(prompts.contains(control->name()), control->design().role() == Role::Prompt);
+            EXPECT_EQ(echoes.contains(control->name()), control->design().role() == Role::Echo);
         }
     }
 }

@@ -83,7 +83,7 @@ const Reference &referenceOf(const std::string &window)
     Reference reference;
     const auto &controls = opened->controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i]->role() == Role::Result)
+        if (controls[i]->design().role() == Role::Result)
             reference.resultLabels.push_back(i);
     }
     // The same events, in the same order, as a platform gives a window it opens.

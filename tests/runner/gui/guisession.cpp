@@ -348,7 +348,7 @@ std::string GuiSession::readWidget(std::string_view control, std::string_view pr
     case Readable::Top:
     case Readable::Left: {
         QPoint at = line ? line->box().topLeft() : widget->pos();
-        const bool onWindow = model.container().empty();
+        const bool onWindow = model.design().container().empty();
         if (onWindow)
             at -= active.clientRect().topLeft();
         const bool top = readableProperty->which == Readable::Top;
