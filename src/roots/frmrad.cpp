@@ -39,9 +39,11 @@ std::vector<ControlDesign> controlTable()
         button("Command1", "Calcola  Radice").in("Frame1").at(1080, 4560, 1935, 735).font(serif).tab(2),
         button("cmdStampa", "Stampa").in("Frame1").at(1080, 5640, 1935, 375).tab(10),
         button("cmdChiudi", "Chiudi").in("Frame1").at(8760, 6360, 615, 255).tab(4),
-        label("Label1", "_").role(Role::Echo).in("Frame1").at(4440, 1800, 615, 735).tab(5).transparent().fore(colors::darkRed)
+        label("Label1", "_").role(Role::Echo)
+            .in("Frame1").at(4440, 1800, 615, 735).tab(5).transparent().fore(colors::darkRed)
             .font({.face = "MS Sans Serif", .points = 24, .bold = true}),
-        label("Label2", "N°").role(Role::Echo).in("Frame1").at(6240, 2520, 2535, 735).tab(6).transparent().fore(colors::navy)
+        label("Label2", "N°").role(Role::Echo)
+            .in("Frame1").at(6240, 2520, 2535, 735).tab(6).transparent().fore(colors::navy)
             .font({.face = "MS Serif", .points = 24}),
         label("Label3", "").role(Role::Result).describedBy("Command1").in("Frame1").at(4440, 4560, 4215, 375).tab(7)
             .back(colors::tooltipBack).font(serif),

@@ -36,12 +36,15 @@ std::vector<ControlDesign> controlTable()
 
         label("lblInser", "Inserire i dati in millimetri").in("Frame1").at(720, 840, 2295, 255).tab(3)
             .transparent().font({.face = "MS Sans Serif", .points = 8.25, .bold = true, .underline = true}),
-        label("lblRaggiocono", "Raggio:").role(Role::Prompt).in("Frame1").at(960, 1320, 855, 255).tab(6).fore(colors::navy),
+        label("lblRaggiocono", "Raggio:").role(Role::Prompt)
+            .in("Frame1").at(960, 1320, 855, 255).tab(6).fore(colors::navy),
         textBox("txt1").describedBy("lblRaggiocono").in("Frame1").at(960, 1560, 1935, 285).tab(0),
-        label("lblAltezzacono", "Altezza:").role(Role::Prompt).in("Frame1").at(960, 2520, 855, 255).tab(5).fore(colors::navy),
+        label("lblAltezzacono", "Altezza:").role(Role::Prompt)
+            .in("Frame1").at(960, 2520, 855, 255).tab(5).fore(colors::navy),
         textBox("txt2").describedBy("lblAltezzacono").in("Frame1").at(960, 2760, 1935, 285).tab(4),
         textBox("Text1", "Text1").describedBy("lblAltezzacono").in("Frame1").at(960, 3480, 1455, 495).tab(18).hidden(),
-        textBox("txtTre", "3,14").role(Role::Constant).describedBy("lblRisultato").in("Frame1").at(6720, 6120, 1095, 285).tab(15).hidden(),
+        textBox("txtTre", "3,14").role(Role::Constant).describedBy("lblRisultato")
+            .in("Frame1").at(6720, 6120, 1095, 285).tab(15).hidden(),
         button("cmdCalcola", "&Calcola").in("Frame1").at(2880, 3960, 1215, 495).tab(8)
             .graphical(colors::lightGrey).font(sansBold975).disabled(),
         label("lblRisultato", "Volume in mm cubi =").in("Frame1").at(4320, 3960, 2175, 495).tab(14)

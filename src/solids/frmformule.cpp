@@ -57,16 +57,19 @@ std::vector<ControlDesign> controlTable()
             .font(sansBold975).disabled(),
         label("lblRisultato", "Volume in mm cubi =").at(5400, 4440, 2175, 495).tab(10).font(sansBold975)
             .transparent(),
-        label("lbl1", "").role(Role::Result).describedBy("lblRisultato").at(7680, 4440, 1815, 495).tab(4).back(colors::tooltipBack)
+        label("lbl1", "").role(Role::Result).describedBy("lblRisultato")
+            .at(7680, 4440, 1815, 495).tab(4).back(colors::tooltipBack)
             .font(serifBold12),
         button("cmdReset", "&Reset").at(3120, 5160, 1215, 1215).tab(8),
         button("cmdCen", "Volume in cm cubi =").at(5400, 5160, 2175, 255).tab(12)
             .font({.face = "MS Sans Serif", .points = 8.25, .bold = true}).disabled(),
-        label("lblCen", "").role(Role::Result).describedBy("cmdCen").at(7680, 5160, 1815, 495).tab(13).back(colors::tooltipBack)
+        label("lblCen", "").role(Role::Result).describedBy("cmdCen")
+            .at(7680, 5160, 1815, 495).tab(13).back(colors::tooltipBack)
             .font(serifBold12),
         button("cmdStampa", "&Stampa").at(1320, 5880, 1215, 495).tab(17),
         button("cmdArea", "Area in cm quadrati").at(5400, 5880, 2175, 495).tab(15).font(sansBold975).disabled(),
-        label("lblArea", "").role(Role::Result).describedBy("cmdArea").at(7680, 5880, 1815, 495).tab(16).back(colors::tooltipBack)
+        label("lblArea", "").role(Role::Result).describedBy("cmdArea")
+            .at(7680, 5880, 1815, 495).tab(16).back(colors::tooltipBack)
             .font({.face = "MS Serif", .points = 13.5}),
         button("cmdChiudi", "Chiudi").at(8880, 6600, 615, 255).tab(9),
     };

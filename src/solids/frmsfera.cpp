@@ -34,7 +34,8 @@ std::vector<ControlDesign> controlTable()
         label("Label4", "Diametro").role(Role::Prompt).in("Frame2").at(840, 1800, 855, 255).tab(18).fore(colors::navy),
         textBox("Text1").describedBy("Label4").in("Frame2").at(840, 2040, 1455, 405).tab(0)
             .font({.face = "MS Sans Serif", .points = 9.75}),
-        textBox("Text2", "3,14").role(Role::Constant).describedBy("Label4").in("Frame2").at(240, 4440, 1335, 375).tab(25).hidden(),
+        textBox("Text2", "3,14").role(Role::Constant).describedBy("Label4")
+            .in("Frame2").at(240, 4440, 1335, 375).tab(25).hidden(),
         button("Command2", "Calcola").in("Frame2").at(2280, 3600, 1215, 495).tab(13).graphical(colors::lightGrey)
             .font(sansBold975),
         label("Label1", "Volume in mm cubi =").in("Frame2").at(3840, 3600, 2175, 495).tab(15).font(sansBold975),

@@ -57,9 +57,10 @@ TEST(Catalog, EveryRoleAgreesWithItsControl)
             const Role role = design.role();
             const bool isLabel = design.kind() == Kind::Label;
             const bool isBox = design.kind() == Kind::TextBox;
-            EXPECT_EQ(isLabel && design.text().empty(), role == Role::Result);
-            EXPECT_TRUE(isLabel || (role != Role::Prompt && role != Role::Echo));
-            EXPECT_EQ(isBox && !design.isVisible() && textToNumber(design.text()), role == Role::Constant);
+            EXPECT_EQ(isLabel && design.text().empty(), role == Role::Result) << "a blank label is a result";
+            EXPECT_TRUE(isLabel || (role != Role::Prompt && role != Role::Echo)) << "only a label prompts or echoes";
+            EXPECT_EQ(isBox && !design.isVisible() && textToNumber(design.text()), role == Role::Constant)
+                << "a hidden box holding a number is a constant";
             EXPECT_TRUE(design.describer().empty() || form->find(design.describer())) << "no such describer";
             if (isBox && design.isVisible()) {
                 boxes.push_back(control.get());
@@ -67,6 +68,7 @@ TEST(Catalog, EveryRoleAgreesWithItsControl)
                     prompts.insert(design.describer());
             }
         }
+        // Typing a different number into each box shows which labels copy it.
         std::set<std::string> echoes;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const std::string typed = std::to_string(4321 + i);
@@ -78,8 +80,10 @@ TEST(Catalog, EveryRoleAgreesWithItsControl)
         }
         for (const auto &control : form->controls()) {
             SCOPED_TRACE(control->name());
-            EXPECT_EQ(prompts.contains(control->name()), control->design().role() == Role::Prompt);
-            EXPECT_EQ(echoes.contains(control->name()), control->design().role() == Role::Echo);
+            EXPECT_EQ(prompts.contains(control->name()), control->design().role() == Role::Prompt)
+                << "a prompt is what a box shown is described by";
+            EXPECT_EQ(echoes.contains(control->name()), control->design().role() == Role::Echo)
+                << "an echo is a label that copies a box";
         }
     }
 }
