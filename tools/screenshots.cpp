@@ -35,7 +35,7 @@ int main(int argc, char **argv)
         for (const auto &control : window.form().controls()) {
             if (control->kind() != Kind::TabControl)
                 continue;
-            for (int page = 1; page < static_cast<int>(control->pageCaptions().size()); ++page) {
+            for (int page = 1; page < static_cast<int>(control->design().pageCaptions().size()); ++page) {
                 window.form().showPage(*control, page);
                 QApplication::processEvents();
                 window.grab().save(dir.filePath(stem + QStringLiteral("-%1.png").arg(page)));

@@ -22,18 +22,18 @@ std::string name(std::string_view text)
 }
 
 // The controls of one page, all placed on its page of the tab control.
-void addPage(std::vector<Control> &table, const HolePage &page, int index)
+void addPage(std::vector<ControlDesign> &table, const HolePage &page, int index)
 {
-    const auto onPage = [&](Control control) { table.push_back(std::move(control.in(name(tabControlName), index))); };
+    const auto onPage = [&](ControlDesign row) { table.push_back(std::move(row.in(name(tabControlName), index))); };
     const int tabIndex = firstPageTabIndex + 3 * index;
 
     onPage(label(name(page.dataPrompt), "Inserire i dati in millimetri").at(360, 1560, 2295, 375)
                .font({.bold = true, .underline = true}));
-    onPage(label(name(page.diameterPrompt), "Inserire il diametrro :").at(360, 2280, 1815, 255)
+    onPage(label(name(page.diameterPrompt), "Inserire il diametrro :").role(Role::Prompt).at(360, 2280, 1815, 255)
                .fore(colors::maroon).transparent());
     onPage(textBox(name(page.diameterBox)).describedBy(name(page.diameterPrompt)).at(360, 2520, 1815, 375)
                .tab(tabIndex));
-    onPage(textBox(name(page.factorBox), name(page.factor)).describedBy(name(page.diameterPrompt))
+    onPage(textBox(name(page.factorBox), name(page.factor)).role(Role::Constant).describedBy(name(page.diameterPrompt))
                .at(page.factorLeft, 2520, 1455, 375).hidden());
     onPage(button(name(page.calcola), "Calcola").at(360, 3480, 1815, 735).tab(tabIndex + 1)
                .graphical(colors::lightGrey).font({.face = "MS Serif", .points = 13.5}));
@@ -47,7 +47,7 @@ void addPage(std::vector<Control> &table, const HolePage &page, int index)
     onPage(line(name(leftLine), 4200, 720, 4200, 2880).border(colors::grey));
     onPage(line(name(rightLine), 7920, 720, 7920, 2880).border(colors::grey));
     onPage(line(name(dimensionLine), 4200, 840, 7920, 840).border(colors::grey));
-    onPage(label(name(page.diametroLabel), "Diametro").at(5520, 720, 975, 255).fore(colors::maroon)
+    onPage(label(name(page.diametroLabel), "Diametro").role(Role::Echo).at(5520, 720, 975, 255).fore(colors::maroon)
                .align(Align::Center));
     onPage(line(name(page.chordLine), page.chord.x1, page.chord.y, page.chord.x2, page.chord.y)
                .border(colors::red, 1, LineStyle::Dot));
@@ -68,20 +68,20 @@ void addPage(std::vector<Control> &table, const HolePage &page, int index)
     onPage(label(name(page.cmUnit), "cm :").at(at.cmUnit.left, at.cmUnit.top, at.cmUnitWidth, 255)
                .align(at.unitAlign).transparent().hidden());
     const Font resultFont{.points = 9.75};
-    onPage(label(name(page.mmResult), "").describedBy(name(page.mmUnit))
+    onPage(label(name(page.mmResult), "").role(Role::Result).describedBy(name(page.mmUnit))
                .at(at.mmResult.left, at.mmResult.top, at.resultWidth, 255)
                .align(at.resultAlign).fore(colors::maroon).font(resultFont));
-    onPage(label(name(page.cmResult), "").describedBy(name(page.cmUnit))
+    onPage(label(name(page.cmResult), "").role(Role::Result).describedBy(name(page.cmUnit))
                .at(at.cmResult.left, at.cmResult.top, at.resultWidth, 255)
                .align(at.resultAlign).fore(colors::maroon).font(resultFont));
 }
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     std::vector<std::string> captions;
     for (const HolePage &page : holePages)
         captions.emplace_back(page.caption);
-    std::vector<Control> table{
+    std::vector<ControlDesign> table{
         label("Label1", "Determina i  fori  ugualmente  distanti  su  una  circonferenza").at(1320, 0, 7215, 375)
             .fore(colors::navy).font({.face = "MS Serif", .points = 13.5}).transparent(),
         label("Label19", "inserendo solo  il  diametro  del  cerchio  primitivo").at(1800, 360, 6135, 255)

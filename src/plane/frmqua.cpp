@@ -12,10 +12,10 @@
 #include <vector>
 
 namespace {
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
-    const auto square = [](Control c) { return c.in("Frame1"); };
-    const auto rectangle = [](Control c) { return c.in("Frame2"); };
+    const auto square = [](ControlDesign c) { return c.in("Frame1"); };
+    const auto rectangle = [](ControlDesign c) { return c.in("Frame2"); };
     const Font letterD{.face = "Book Antiqua", .points = 9.75};
     return {
         figureFrame("Frame1", "Quadrato").at(120, 120, 9615, 3255),
@@ -26,7 +26,7 @@ std::vector<Control> controlTable()
         square(prompt("Label19", "D").at(7560, 1200, 255, 255).align(Align::Right).transparent().font(letterD)),
         square(sideLetter("Label16", "l").at(7680, 2760, 255, 375)),
         square(heading("lblInser").at(240, 480, 2295, 255)),
-        square(prompt("Label1", "Lato:").at(240, 960, 615, 255)),
+        square(prompt("Label1", "Lato:").role(Role::Prompt).at(240, 960, 615, 255)),
         square(measureBox("Text1").describedBy("Label1").at(240, 1200, 1455, 405).tab(0)),
         square(calcButton("Command2").at(240, 1800, 1455, 375).tab(2)),
         square(button("cmdStampa", "Stampa").at(240, 2520, 975, 495).tab(6)),
@@ -43,9 +43,9 @@ std::vector<Control> controlTable()
         rectangle(sideLetter("Label17", "l  A").at(7560, 2520, 495, 375)),
         rectangle(sideLetter("Label20", "l  B").at(9000, 1440, 495, 375)),
         rectangle(heading("Label11").at(240, 480, 2295, 255)),
-        rectangle(prompt("Label9", "Lato A:").at(240, 840, 615, 255)),
+        rectangle(prompt("Label9", "Lato A:").role(Role::Prompt).at(240, 840, 615, 255)),
         rectangle(measureBox("Text2").describedBy("Label9").at(240, 1080, 1455, 405).tab(4)),
-        rectangle(prompt("Label21", "Lato B:").at(240, 1560, 615, 255)),
+        rectangle(prompt("Label21", "Lato B:").role(Role::Prompt).at(240, 1560, 615, 255)),
         rectangle(measureBox("Text3").describedBy("Label21").at(240, 1800, 1455, 405).tab(5)),
         rectangle(calcButton("Command1").at(240, 2280, 1455, 375).tab(3)),
         rectangle(button("Command3", "&Stampa").at(240, 2760, 975, 495).tab(7)),

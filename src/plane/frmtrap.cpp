@@ -17,10 +17,10 @@ namespace {
 constexpr std::array<std::string_view, 8> hatchLines{
     "Line18", "Line19", "Line20", "Line21", "Line22", "Line23", "Line24", "Line25"};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
-    const auto inFrame = [](Control c) { return c.in("Frame1"); };
-    const auto inArea = [](Control c) { return c.in("Frame2"); };
+    const auto inFrame = [](ControlDesign c) { return c.in("Frame1"); };
+    const auto inArea = [](ControlDesign c) { return c.in("Frame2"); };
     const auto plain = [&](std::string name, int x1, int y1, int x2, int y2) {
         return inFrame(line(std::move(name), x1, y1, x2, y2));
     };
@@ -38,10 +38,10 @@ std::vector<Control> controlTable()
                            .font({.face = "Times New Roman", .points = 14.25}));
     };
     const auto measure = [&](std::string name) {
-        return inFrame(prompt(std::move(name), "").transparent());
+        return inFrame(prompt(std::move(name), "").role(Role::Prompt).transparent());
     };
     const auto result = [&](std::string name) {
-        return inArea(label(std::move(name), "").back(colors::tooltipBack).fore(colors::navy)
+        return inArea(label(std::move(name), "").role(Role::Result).back(colors::tooltipBack).fore(colors::navy)
                           .font({.face = "MS Serif", .points = 13.5}));
     };
     const auto unit = [&](std::string name, std::string caption) {
@@ -101,7 +101,7 @@ std::vector<Control> controlTable()
         result("Label8").describedBy("Label14").at(1800, 240, 2895, 375),
         unit("Label15", "cm :").at(960, 840, 615, 255),
         result("Label7").describedBy("Label15").at(1800, 840, 2895, 375),
-        inFrame(prompt("Label6", "").describedBy("Label11").at(2280, 5040, 2295, 495).hidden()),
+        inFrame(prompt("Label6", "").role(Role::Result).describedBy("Label11").at(2280, 5040, 2295, 495).hidden()),
         inFrame(button("cmdStampa", "&Stampa").at(8280, 5760, 1215, 495).tab(8)),
         inFrame(button("cmdChiudi", "Chiudi").at(8880, 6480, 615, 255).tab(6)),
     };

@@ -19,10 +19,10 @@ constexpr std::array<std::string_view, 8> hatchLines{
 constexpr std::string_view sidePrompt = "Inserire i dati (Lato)";
 constexpr std::string_view diameterPrompt = "Inserire i dati (Diametro)";
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
-    const auto tri = [](Control c) { return c.in("frmTri"); };
-    const auto circ = [](Control c) { return c.in("frmCirc"); };
+    const auto tri = [](ControlDesign c) { return c.in("frmTri"); };
+    const auto circ = [](ControlDesign c) { return c.in("frmCirc"); };
     const auto outline = [&](std::string name, int x1, int y1, int x2, int y2) {
         return tri(line(std::move(name), x1, y1, x2, y2).border(colors::teal, 3));
     };
@@ -45,11 +45,11 @@ std::vector<Control> controlTable()
         hatch("Line10", 8280, 1080, 8000, 840),
         hatch("Line11", 7040, 2410, 7200, 2520),
         tri(heading("lblInser").at(240, 720, 2295, 255)),
-        tri(prompt("Label1", "Lato:").at(240, 1200, 615, 255)),
+        tri(prompt("Label1", "Lato:").role(Role::Prompt).at(240, 1200, 615, 255)),
         tri(measureBox("Text1").describedBy("Label1").at(240, 1440, 1455, 405).tab(0)),
         tri(calcButton("Command2").at(240, 2040, 1455, 495).tab(1)),
         tri(button("cmdStampa", "Stampa").at(240, 2640, 1455, 375).tab(6)),
-        tri(textBox("Text2", "0,433").describedBy("lblInser").at(2760, 360, 1335, 375).hidden()),
+        tri(textBox("Text2", "0,433").role(Role::Constant).describedBy("lblInser").at(2760, 360, 1335, 375).hidden()),
         tri(prompt("Label4", "Area in mm:").at(2040, 1560, 855, 255)),
         tri(resultLabel("Label2").describedBy("Label4").at(3120, 1440, 3015, 375)),
         tri(prompt("Label5", "Area in cm:").at(2040, 2280, 855, 255)),
@@ -65,12 +65,12 @@ std::vector<Control> controlTable()
         circ(line("Line16", 6600, 720, 6600, 2760).border(colors::darkRed)),
         circ(prompt("Label17", "D").at(6720, 1320, 255, 255).font({.face = "Book Antiqua", .points = 12})),
         circ(heading("Label7").at(240, 480, 2295, 255)),
-        circ(prompt("Label8", "Diametro:").at(240, 960, 855, 255)),
+        circ(prompt("Label8", "Diametro:").role(Role::Prompt).at(240, 960, 855, 255)),
         circ(measureBox("Text3").describedBy("Label8").at(240, 1200, 1455, 405).tab(4)),
         circ(calcButton("Command1").at(240, 1800, 1455, 495).tab(3)),
         circ(button("Command3", "&Stampa").at(240, 2520, 975, 375).tab(7)),
-        circ(textBox("Text4", "0,7854").describedBy("Label7").at(2760, 600, 1335, 375).hidden()),
-        circ(textBox("Text5", "3,14").describedBy("Label7").at(4320, 600, 1335, 375).hidden()),
+        circ(textBox("Text4", "0,7854").role(Role::Constant).describedBy("Label7").at(2760, 600, 1335, 375).hidden()),
+        circ(textBox("Text5", "3,14").role(Role::Constant).describedBy("Label7").at(4320, 600, 1335, 375).hidden()),
         circ(prompt("Label10", "Area in mm:").at(2040, 1320, 855, 255)),
         circ(resultLabel("Label12").describedBy("Label10").at(3120, 1200, 3015, 375)),
         circ(prompt("Label9", "Area in cm:").at(2040, 1920, 855, 255)),

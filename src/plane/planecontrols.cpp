@@ -5,41 +5,41 @@
 
 #include <utility>
 
-Control figureFrame(std::string name, std::string caption)
+ControlDesign figureFrame(std::string name, std::string caption)
 {
     return frame(std::move(name), std::move(caption)).fore(colors::navy)
         .font({.face = "MS Serif", .points = 13.5});
 }
 
-Control heading(std::string name)
+ControlDesign heading(std::string name)
 {
     return label(std::move(name), "Inserire i dati in millimetri").transparent()
         .font({.face = "MS Sans Serif", .points = 8.25, .bold = true, .underline = true});
 }
 
-Control prompt(std::string name, std::string caption)
+ControlDesign prompt(std::string name, std::string caption)
 {
     return label(std::move(name), std::move(caption)).fore(colors::maroon);
 }
 
-Control measureBox(std::string name)
+ControlDesign measureBox(std::string name)
 {
     return textBox(std::move(name)).font({.face = "MS Sans Serif", .points = 9.75});
 }
 
-Control calcButton(std::string name)
+ControlDesign calcButton(std::string name)
 {
     return button(std::move(name), "Calcola").graphical(colors::lightGrey)
         .font({.face = "MS Sans Serif", .points = 9.75, .bold = true});
 }
 
-Control resultLabel(std::string name)
+ControlDesign resultLabel(std::string name)
 {
-    return label(std::move(name), "").back(colors::tooltipBack)
+    return label(std::move(name), "").role(Role::Result).back(colors::tooltipBack)
         .font({.face = "MS Serif", .points = 12, .bold = true});
 }
 
-Control sideLetter(std::string name, std::string caption)
+ControlDesign sideLetter(std::string name, std::string caption)
 {
     return prompt(std::move(name), std::move(caption)).transparent()
         .font({.face = "Book Antiqua", .points = 12, .italic = true});

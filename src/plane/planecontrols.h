@@ -9,19 +9,19 @@
 // The looks that the plane-figure windows share, and one conversion they all need.
 
 // A figure's frame: navy caption in MS Serif 13.5 pt.
-Control figureFrame(std::string name, std::string caption);
+ControlDesign figureFrame(std::string name, std::string caption);
 // "Inserire i dati in millimetri", bold and underlined on a transparent background.
-Control heading(std::string name);
+ControlDesign heading(std::string name);
 // A maroon label in the window's default font.
-Control prompt(std::string name, std::string caption);
+ControlDesign prompt(std::string name, std::string caption);
 // A measure in whole millimetres, in MS Sans Serif 9.75 pt.
-Control measureBox(std::string name);
+ControlDesign measureBox(std::string name);
 // "Calcola" on a light grey face, bold.
-Control calcButton(std::string name);
+ControlDesign calcButton(std::string name);
 // An empty result on the tooltip yellow, MS Serif 12 pt bold.
-Control resultLabel(std::string name);
+ControlDesign resultLabel(std::string name);
 // The italic letter that names a side under a figure.
-Control sideLetter(std::string name, std::string caption);
+ControlDesign sideLetter(std::string name, std::string caption);
 
 // The value of a text that always reads: a constant box's design text, or a
 // result written through resultText.

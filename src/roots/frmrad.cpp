@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view numberPrompt = "Inserire il Numero!";
 constexpr std::string_view indexPrompt = "Inserire la radice!";
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     const Font serif{.face = "MS Serif", .points = 13.5};
     return {
@@ -29,21 +29,23 @@ std::vector<Control> controlTable()
         // An equals sign turned upright between the sign and the result.
         line("Line5", 6120, 3960, 6120, 4320).in("Frame1").border(colors::maroon, 2),
         line("Line6", 6360, 3960, 6360, 4320).in("Frame1").border(colors::maroon, 2),
-        label("Label4", "Numero :").in("Frame1").at(1080, 1560, 1215, 255).fore(colors::navy).tab(8),
+        label("Label4", "Numero :").role(Role::Prompt).in("Frame1").at(1080, 1560, 1215, 255).fore(colors::navy).tab(8),
         textBox("Text1").describedBy("Label4").in("Frame1").at(1080, 1920, 1935, 375)
             .tip("INSERIRE IL NUMERO DA SOTTOPORRE A RADICE")
             .tab(0),
-        label("Label5", "Radice :").in("Frame1").at(1080, 2880, 975, 255).fore(colors::navy).tab(9),
+        label("Label5", "Radice :").role(Role::Prompt).in("Frame1").at(1080, 2880, 975, 255).fore(colors::navy).tab(9),
         textBox("Text2", "2").describedBy("Label5").in("Frame1").at(1080, 3240, 1935, 375)
             .tip("INSERIRE IL VALORE DELLA RADICE").tab(1),
         button("Command1", "Calcola  Radice").in("Frame1").at(1080, 4560, 1935, 735).font(serif).tab(2),
         button("cmdStampa", "Stampa").in("Frame1").at(1080, 5640, 1935, 375).tab(10),
         button("cmdChiudi", "Chiudi").in("Frame1").at(8760, 6360, 615, 255).tab(4),
-        label("Label1", "_").in("Frame1").at(4440, 1800, 615, 735).tab(5).transparent().fore(colors::darkRed)
+        label("Label1", "_").role(Role::Echo)
+            .in("Frame1").at(4440, 1800, 615, 735).tab(5).transparent().fore(colors::darkRed)
             .font({.face = "MS Sans Serif", .points = 24, .bold = true}),
-        label("Label2", "N°").in("Frame1").at(6240, 2520, 2535, 735).tab(6).transparent().fore(colors::navy)
+        label("Label2", "N°").role(Role::Echo)
+            .in("Frame1").at(6240, 2520, 2535, 735).tab(6).transparent().fore(colors::navy)
             .font({.face = "MS Serif", .points = 24}),
-        label("Label3", "").describedBy("Command1").in("Frame1").at(4440, 4560, 4215, 375).tab(7)
+        label("Label3", "").role(Role::Result).describedBy("Command1").in("Frame1").at(4440, 4560, 4215, 375).tab(7)
             .back(colors::tooltipBack).font(serif),
     };
 }

@@ -26,7 +26,7 @@ Color defaultBack(Kind kind)
 }
 } // namespace
 
-Control::Control(std::string name, Kind kind)
+ControlDesign::ControlDesign(std::string name, Kind kind)
     : m_name(std::move(name))
     , m_kind(kind)
     , m_foreColor(defaultFore(kind))
@@ -35,14 +35,14 @@ Control::Control(std::string name, Kind kind)
 {
 }
 
-Control &Control::in(std::string container, int page)
+ControlDesign &ControlDesign::in(std::string container, int page)
 {
     m_container = std::move(container);
     m_page = page;
     return *this;
 }
 
-Control &Control::at(int left, int top, int width, int height)
+ControlDesign &ControlDesign::at(int left, int top, int width, int height)
 {
     m_left = left;
     m_top = top;
@@ -51,7 +51,7 @@ Control &Control::at(int left, int top, int width, int height)
     return *this;
 }
 
-Control &Control::from(int x1, int y1, int x2, int y2)
+ControlDesign &ControlDesign::from(int x1, int y1, int x2, int y2)
 {
     m_x1 = x1;
     m_y1 = y1;
@@ -64,99 +64,105 @@ Control &Control::from(int x1, int y1, int x2, int y2)
     return *this;
 }
 
-Control &Control::caption(std::string text)
+ControlDesign &ControlDesign::caption(std::string text)
 {
     m_text = std::move(text);
     return *this;
 }
 
-Control &Control::fore(Color color)
+ControlDesign &ControlDesign::fore(Color color)
 {
     m_foreColor = color;
     return *this;
 }
 
-Control &Control::back(Color color)
+ControlDesign &ControlDesign::back(Color color)
 {
     m_backColor = color;
     return *this;
 }
 
-Control &Control::transparent()
+ControlDesign &ControlDesign::transparent()
 {
     m_opaque = false;
     return *this;
 }
 
-Control &Control::align(Align alignment)
+ControlDesign &ControlDesign::align(Align alignment)
 {
     m_align = alignment;
     return *this;
 }
 
-Control &Control::font(Font font)
+ControlDesign &ControlDesign::font(Font font)
 {
     m_font = std::move(font);
     return *this;
 }
 
-Control &Control::tab(int tabIndex)
+ControlDesign &ControlDesign::tab(int tabIndex)
 {
     m_tabIndex = tabIndex;
     return *this;
 }
 
-Control &Control::tip(std::string toolTip)
+ControlDesign &ControlDesign::tip(std::string toolTip)
 {
     m_toolTip = std::move(toolTip);
     return *this;
 }
 
-Control &Control::describedBy(std::string label)
+ControlDesign &ControlDesign::describedBy(std::string label)
 {
     m_describer = std::move(label);
     return *this;
 }
 
-Control &Control::hidden()
+ControlDesign &ControlDesign::role(Role role)
+{
+    m_role = role;
+    return *this;
+}
+
+ControlDesign &ControlDesign::hidden()
 {
     m_visible = false;
     return *this;
 }
 
-Control &Control::disabled()
+ControlDesign &ControlDesign::disabled()
 {
     m_enabled = false;
     return *this;
 }
 
-Control &Control::borderless()
+ControlDesign &ControlDesign::borderless()
 {
     m_border = false;
     return *this;
 }
 
-Control &Control::multiLine(bool withScrollBar)
+ControlDesign &ControlDesign::multiLine(bool withScrollBar)
 {
     m_multiLine = true;
     m_scrollBar = withScrollBar;
     return *this;
 }
 
-Control &Control::locked()
+ControlDesign &ControlDesign::locked()
 {
     m_locked = true;
     return *this;
 }
 
-Control &Control::graphical(Color face)
+ControlDesign &ControlDesign::graphical(Color face)
 {
     m_graphical = true;
     m_backColor = face;
     return *this;
 }
 
-Control &Control::border(Color color, int width, LineStyle style)
+ControlDesign &ControlDesign::border(Color color, int width, LineStyle style)
 {
     m_borderColor = color;
     m_borderWidth = width;
@@ -164,40 +170,54 @@ Control &Control::border(Color color, int width, LineStyle style)
     return *this;
 }
 
-Control &Control::fill(FillStyle style, Color color)
+ControlDesign &ControlDesign::fill(FillStyle style, Color color)
 {
     m_fillStyle = style;
     m_fillColor = color;
     return *this;
 }
 
-Control &Control::shape(ShapeKind kind)
+ControlDesign &ControlDesign::shape(ShapeKind kind)
 {
     m_shapeKind = kind;
     return *this;
 }
 
-Control &Control::picture(std::string id)
+ControlDesign &ControlDesign::picture(std::string id)
 {
     m_picture = std::move(id);
     return *this;
 }
 
-Control &Control::interval(int milliseconds)
+ControlDesign &ControlDesign::interval(int milliseconds)
 {
     m_interval = milliseconds;
     return *this;
 }
 
-Control &Control::pages(std::vector<std::string> captions)
+ControlDesign &ControlDesign::pages(std::vector<std::string> captions)
 {
     m_pages = std::move(captions);
     return *this;
 }
 
+Control::Control(ControlDesign design)
+    : m_design(std::move(design))
+    , m_text(m_design.text())
+    , m_visible(m_design.isVisible())
+    , m_enabled(m_design.isEnabled())
+    , m_foreColor(m_design.foreColor())
+    , m_backColor(m_design.backColor())
+    , m_borderColor(m_design.borderColor())
+    , m_borderWidth(m_design.borderWidth())
+    , m_fillStyle(m_design.fillStyle())
+    , m_top(m_design.top())
+{
+}
+
 int Control::top() const
 {
-    const int scale = m_form && m_container.empty() ? m_form->scaleHeight() : 0;
+    const int scale = m_form && m_design.container().empty() ? m_form->design().scaleHeight : 0;
     if (scale == 0)
         return m_top;
     return static_cast<int>(std::lround(static_cast<double>(m_top) * scale / m_form->clientHeight()));
@@ -205,7 +225,7 @@ int Control::top() const
 
 void Control::setTop(int top)
 {
-    const int scale = m_form && m_container.empty() ? m_form->scaleHeight() : 0;
+    const int scale = m_form && m_design.container().empty() ? m_form->design().scaleHeight : 0;
     m_top = scale == 0 ? top
                        : static_cast<int>(std::lround(static_cast<double>(top) * m_form->clientHeight() / scale));
     changed(Property::Geometry);
@@ -267,52 +287,52 @@ void Control::changed(Property property)
         m_form->notify(*this, property);
 }
 
-Control label(std::string name, std::string caption)
+ControlDesign label(std::string name, std::string caption)
 {
-    return std::move(Control(std::move(name), Kind::Label).caption(std::move(caption)));
+    return std::move(ControlDesign(std::move(name), Kind::Label).caption(std::move(caption)));
 }
 
-Control textBox(std::string name, std::string text)
+ControlDesign textBox(std::string name, std::string text)
 {
-    return std::move(Control(std::move(name), Kind::TextBox).caption(std::move(text)));
+    return std::move(ControlDesign(std::move(name), Kind::TextBox).caption(std::move(text)));
 }
 
-Control button(std::string name, std::string caption)
+ControlDesign button(std::string name, std::string caption)
 {
-    return std::move(Control(std::move(name), Kind::CommandButton).caption(std::move(caption)));
+    return std::move(ControlDesign(std::move(name), Kind::CommandButton).caption(std::move(caption)));
 }
 
-Control frame(std::string name, std::string caption)
+ControlDesign frame(std::string name, std::string caption)
 {
-    return std::move(Control(std::move(name), Kind::Frame).caption(std::move(caption)));
+    return std::move(ControlDesign(std::move(name), Kind::Frame).caption(std::move(caption)));
 }
 
-Control line(std::string name, int x1, int y1, int x2, int y2)
+ControlDesign line(std::string name, int x1, int y1, int x2, int y2)
 {
-    return std::move(Control(std::move(name), Kind::Line).from(x1, y1, x2, y2));
+    return std::move(ControlDesign(std::move(name), Kind::Line).from(x1, y1, x2, y2));
 }
 
-Control shapeControl(std::string name, ShapeKind kind)
+ControlDesign shapeControl(std::string name, ShapeKind kind)
 {
-    return std::move(Control(std::move(name), Kind::Shape).shape(kind));
+    return std::move(ControlDesign(std::move(name), Kind::Shape).shape(kind));
 }
 
-Control image(std::string name, std::string pictureId)
+ControlDesign image(std::string name, std::string pictureId)
 {
-    return std::move(Control(std::move(name), Kind::Image).picture(std::move(pictureId)));
+    return std::move(ControlDesign(std::move(name), Kind::Image).picture(std::move(pictureId)));
 }
 
-Control timer(std::string name, int milliseconds)
+ControlDesign timer(std::string name, int milliseconds)
 {
-    return std::move(Control(std::move(name), Kind::Timer).interval(milliseconds));
+    return std::move(ControlDesign(std::move(name), Kind::Timer).interval(milliseconds));
 }
 
-Control menuItem(std::string name, std::string caption, std::string parent)
+ControlDesign menuItem(std::string name, std::string caption, std::string parent)
 {
-    return std::move(Control(std::move(name), Kind::Menu).caption(std::move(caption)).in(std::move(parent)));
+    return std::move(ControlDesign(std::move(name), Kind::Menu).caption(std::move(caption)).in(std::move(parent)));
 }
 
-Control tabControl(std::string name, std::vector<std::string> captions)
+ControlDesign tabControl(std::string name, std::vector<std::string> captions)
 {
-    return std::move(Control(std::move(name), Kind::TabControl).pages(std::move(captions)));
+    return std::move(ControlDesign(std::move(name), Kind::TabControl).pages(std::move(captions)));
 }

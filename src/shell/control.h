@@ -35,6 +35,15 @@ enum class FillStyle {
 
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
+// What a control is for, where a view or a test needs to know it.
+enum class Role {
+    None,
+    Result,   // a label, blank at design time, into which a handler writes a result
+    Prompt,   // a label whose caption names a box; the box is describedBy it
+    Echo,     // a label that copies what the user types into a box
+    Constant, // a hidden box holding a constant of a formula ("3,14")
+};
+
 // The properties that change at run time; observers hear of each change.
 enum class Property {
     Text, // a label's or button's Caption, a box's Text
@@ -59,40 +68,39 @@ struct Font {
     bool operator==(const Font &) const = default;
 };
 
-// One control of a window: its design-time properties, set through the chained
-// builders when the control table is written, and its run-time state, changed
-// through the setters, which tell the form (and so the view) of every change.
-class Control {
+// One row of a window's control table: a control as it is designed, set
+// through the chained builders. A view reads it to build the control's widget.
+class ControlDesign {
 public:
-    Control(std::string name, Kind kind);
+    ControlDesign(std::string name, Kind kind);
 
-    // Builders for the control table.
-    Control &in(std::string container, int page = -1);
-    Control &at(int left, int top, int width, int height);
-    Control &from(int x1, int y1, int x2, int y2);
-    Control &caption(std::string text);
-    Control &fore(Color color);
-    Control &back(Color color);
-    Control &transparent();
-    Control &align(Align alignment);
-    Control &font(Font font);
-    Control &tab(int tabIndex);
-    Control &tip(std::string toolTip);
+    ControlDesign &in(std::string container, int page = -1);
+    ControlDesign &at(int left, int top, int width, int height);
+    ControlDesign &from(int x1, int y1, int x2, int y2);
+    ControlDesign &caption(std::string text);
+    ControlDesign &fore(Color color);
+    ControlDesign &back(Color color);
+    ControlDesign &transparent();
+    ControlDesign &align(Align alignment);
+    ControlDesign &font(Font font);
+    ControlDesign &tab(int tabIndex);
+    ControlDesign &tip(std::string toolTip);
     // The label whose caption says what this box, tab control or result is:
     // the name a screen reader gives it.
-    Control &describedBy(std::string label);
-    Control &hidden();
-    Control &disabled();
-    Control &borderless();
-    Control &multiLine(bool withScrollBar = false);
-    Control &locked();
-    Control &graphical(Color face);
-    Control &border(Color color, int width = 1, LineStyle style = LineStyle::Solid);
-    Control &fill(FillStyle style, Color color = colors::black);
-    Control &shape(ShapeKind kind);
-    Control &picture(std::string id);
-    Control &interval(int milliseconds);
-    Control &pages(std::vector<std::string> captions);
+    ControlDesign &describedBy(std::string label);
+    ControlDesign &role(Role role);
+    ControlDesign &hidden();
+    ControlDesign &disabled();
+    ControlDesign &borderless();
+    ControlDesign &multiLine(bool withScrollBar = false);
+    ControlDesign &locked();
+    ControlDesign &graphical(Color face);
+    ControlDesign &border(Color color, int width = 1, LineStyle style = LineStyle::Solid);
+    ControlDesign &fill(FillStyle style, Color color = colors::black);
+    ControlDesign &shape(ShapeKind kind);
+    ControlDesign &picture(std::string id);
+    ControlDesign &interval(int milliseconds);
+    ControlDesign &pages(std::vector<std::string> captions);
 
     const std::string &name() const { return m_name; }
     Kind kind() const { return m_kind; }
@@ -100,7 +108,7 @@ public:
     int page() const { return m_page; }
     // Position in twips within the container (for a line, its bounding box).
     int left() const { return m_left; }
-    int topTwips() const { return m_top; }
+    int top() const { return m_top; }
     int width() const { return m_width; }
     int height() const { return m_height; }
     int x1() const { return m_x1; }
@@ -116,6 +124,7 @@ public:
     int tabIndex() const { return m_tabIndex; }
     const std::string &toolTip() const { return m_toolTip; }
     const std::string &describer() const { return m_describer; }
+    Role role() const { return m_role; }
     bool isVisible() const { return m_visible; }
     bool isEnabled() const { return m_enabled; }
     bool hasBorder() const { return m_border; }
@@ -132,7 +141,63 @@ public:
     const std::string &pictureId() const { return m_picture; }
     int intervalMs() const { return m_interval; }
     const std::vector<std::string> &pageCaptions() const { return m_pages; }
+
+private:
+    std::string m_name;
+    Kind m_kind;
+    std::string m_container;
+    int m_page = -1;
+    int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    int m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+    std::string m_text;
+    Color m_foreColor;
+    Color m_backColor;
+    bool m_opaque = false;
+    Align m_align = Align::Left;
+    Font m_font;
+    int m_tabIndex = -1;
+    std::string m_toolTip;
+    std::string m_describer;
+    Role m_role = Role::None;
+    bool m_visible = true;
+    bool m_enabled = true;
+    bool m_border = true;
+    bool m_multiLine = false;
+    bool m_scrollBar = false;
+    bool m_locked = false;
+    bool m_graphical = false;
+    Color m_borderColor = colors::windowText;
+    int m_borderWidth = 1;
+    LineStyle m_borderStyle = LineStyle::Solid;
+    FillStyle m_fillStyle = FillStyle::Transparent;
+    Color m_fillColor = colors::black;
+    ShapeKind m_shapeKind = ShapeKind::Rectangle;
+    std::string m_picture;
+    int m_interval = 0;
+    std::vector<std::string> m_pages;
+};
+
+// One control of an open window: its design, and its run-time state, which
+// starts as designed and changes through the setters; they tell the form (and
+// so the view) of every change.
+class Control {
+public:
+    explicit Control(ControlDesign design);
+
+    const ControlDesign &design() const { return m_design; }
+    const std::string &name() const { return m_design.name(); }
+    Kind kind() const { return m_design.kind(); }
+
+    const std::string &text() const { return m_text; }
+    bool isVisible() const { return m_visible; }
+    bool isEnabled() const { return m_enabled; }
+    Color foreColor() const { return m_foreColor; }
+    Color backColor() const { return m_backColor; }
+    Color borderColor() const { return m_borderColor; }
+    int borderWidth() const { return m_borderWidth; }
+    FillStyle fillStyle() const { return m_fillStyle; }
     int currentPage() const { return m_currentPage; }
+    int topTwips() const { return m_top; }
     // Top in the scale of the container: twips, or the units that the form's
     // scale height sets for controls placed directly on the form.
     int top() const;
@@ -154,48 +219,27 @@ private:
     void changed(Property property);
 
     Form *m_form = nullptr;
-    std::string m_name;
-    Kind m_kind;
-    std::string m_container;
-    int m_page = -1;
-    int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
-    int m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+    ControlDesign m_design;
     std::string m_text;
+    bool m_visible;
+    bool m_enabled;
     Color m_foreColor;
     Color m_backColor;
-    bool m_opaque = false;
-    Align m_align = Align::Left;
-    Font m_font;
-    int m_tabIndex = -1;
-    std::string m_toolTip;
-    std::string m_describer;
-    bool m_visible = true;
-    bool m_enabled = true;
-    bool m_border = true;
-    bool m_multiLine = false;
-    bool m_scrollBar = false;
-    bool m_locked = false;
-    bool m_graphical = false;
-    Color m_borderColor = colors::windowText;
-    int m_borderWidth = 1;
-    LineStyle m_borderStyle = LineStyle::Solid;
-    FillStyle m_fillStyle = FillStyle::Transparent;
-    Color m_fillColor = colors::black;
-    ShapeKind m_shapeKind = ShapeKind::Rectangle;
-    std::string m_picture;
-    int m_interval = 0;
-    std::vector<std::string> m_pages;
+    Color m_borderColor;
+    int m_borderWidth;
+    FillStyle m_fillStyle;
+    int m_top;
     int m_currentPage = 0;
 };
 
 // Factories for the rows of a control table, one per kind.
-Control label(std::string name, std::string caption);
-Control textBox(std::string name, std::string text = {});
-Control button(std::string name, std::string caption);
-Control frame(std::string name, std::string caption);
-Control line(std::string name, int x1, int y1, int x2, int y2);
-Control shapeControl(std::string name, ShapeKind kind);
-Control image(std::string name, std::string pictureId);
-Control timer(std::string name, int milliseconds);
-Control menuItem(std::string name, std::string caption, std::string parent = {});
-Control tabControl(std::string name, std::vector<std::string> captions);
+ControlDesign label(std::string name, std::string caption);
+ControlDesign textBox(std::string name, std::string text = {});
+ControlDesign button(std::string name, std::string caption);
+ControlDesign frame(std::string name, std::string caption);
+ControlDesign line(std::string name, int x1, int y1, int x2, int y2);
+ControlDesign shapeControl(std::string name, ShapeKind kind);
+ControlDesign image(std::string name, std::string pictureId);
+ControlDesign timer(std::string name, int milliseconds);
+ControlDesign menuItem(std::string name, std::string caption, std::string parent = {});
+ControlDesign tabControl(std::string name, std::vector<std::string> captions);

@@ -5,12 +5,12 @@
 
 #include <stdexcept>
 
-Form::Form(Platform &platform, FormDesign design, std::vector<Control> controls)
+Form::Form(Platform &platform, FormDesign design, std::vector<ControlDesign> controls)
     : m_platform(platform)
     , m_design(std::move(design))
 {
     m_controls.reserve(controls.size());
-    for (Control &c : controls) {
+    for (ControlDesign &c : controls) {
         m_controls.push_back(std::make_unique<Control>(std::move(c)));
         m_controls.back()->m_form = this;
     }
@@ -64,12 +64,6 @@ void Form::onForm(Event event, std::function<void()> handler)
 void Form::onKeyPress(std::string_view name, std::function<void(int &)> handler)
 {
     m_keyHandlers[&control(name)] = std::move(handler);
-}
-
-void Form::setScale(int scaleHeight, bool gradient)
-{
-    m_scaleHeight = scaleHeight;
-    m_gradient = gradient;
 }
 
 int Form::observe(Observer observer)
@@ -132,13 +126,14 @@ void Form::formEvent(Event event)
 
 void Form::timerElapsed(Control &timer)
 {
-    if (timer.isEnabled() && timer.intervalMs() > 0)
+    if (timer.isEnabled() && timer.design().intervalMs() > 0)
         raise(timer, Event::Timer);
 }
 
 void Form::showPage(Control &tabControl, int page)
 {
-    if (page < 0 || page >= static_cast<int>(tabControl.pageCaptions().size()) || page == tabControl.m_currentPage)
+    const int pages = static_cast<int>(tabControl.design().pageCaptions().size());
+    if (page < 0 || page >= pages || page == tabControl.m_currentPage)
         return;
     tabControl.m_currentPage = page;
     tabControl.changed(Property::Tab);
@@ -155,10 +150,10 @@ bool Form::isReachable(const Control &control) const
     while (c) {
         if (!c->isVisible() || !c->isEnabled())
             return false;
-        if (c->container().empty())
+        if (c->design().container().empty())
             return true;
-        const Control *holder = find(c->container());
-        if (holder && holder->kind() == Kind::TabControl && holder->currentPage() != c->page())
+        const Control *holder = find(c->design().container());
+        if (holder && holder->kind() == Kind::TabControl && holder->currentPage() != c->design().page())
             return false;
         c = holder;
     }

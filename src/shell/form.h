@@ -28,6 +28,10 @@ struct FormDesign {
     int clientHeight = 0;
     BorderStyle border = BorderStyle::Sizable;
     Color backColor = colors::buttonFace;
+    // The vertical scale of the client area for the controls placed on it: 0
+    // for twips, otherwise the number of units from the top to the bottom edge.
+    int scaleHeight = 0;
+    bool gradient = false; // the background is the blue-to-black gradient
 };
 
 // A window: its controls in design order and its event handlers. A subclass
@@ -38,11 +42,12 @@ class Form {
 public:
     using Observer = std::function<void(const Control &, Property)>;
 
-    Form(Platform &platform, FormDesign design, std::vector<Control> controls);
+    Form(Platform &platform, FormDesign design, std::vector<ControlDesign> controls);
     virtual ~Form();
     Form(const Form &) = delete;
     Form &operator=(const Form &) = delete;
 
+    const FormDesign &design() const { return m_design; }
     const std::string &name() const { return m_design.name; }
     const std::string &caption() const { return m_design.caption; }
     int clientWidth() const { return m_design.clientWidth; }
@@ -54,12 +59,6 @@ public:
     Control *find(std::string_view name);
     bool hasHandler(const Control &control, Event event) const;
     bool hasFormHandler(Event event) const;
-
-    // The vertical scale of the client area: 0 for twips, otherwise the number
-    // of units from the top to the bottom edge.
-    int scaleHeight() const { return m_scaleHeight; }
-    // Whether the background is painted with the blue-to-black gradient.
-    bool paintsGradient() const { return m_gradient; }
 
     // Observers hear of every property change, in order; the id removes one.
     int observe(Observer observer);
@@ -88,7 +87,6 @@ protected:
     void on(std::string_view control, Event event, std::function<void()> handler);
     void onForm(Event event, std::function<void()> handler);
     void onKeyPress(std::string_view control, std::function<void(int &code)> handler);
-    void setScale(int scaleHeight, bool gradient);
 
 private:
     friend class Control;
@@ -103,6 +101,4 @@ private:
     std::map<const Control *, std::function<void(int &)>> m_keyHandlers;
     std::map<int, Observer> m_observers;
     int m_nextObserver = 0;
-    int m_scaleHeight = 0;
-    bool m_gradient = false;
 };

@@ -4,7 +4,7 @@
 #include "platform.h"
 
 namespace {
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         shapeControl("Shape1", ShapeKind::RoundedRectangle).at(0, 0, 7575, 735).border(colors::veryDarkRed, 6),

@@ -37,10 +37,10 @@ constexpr std::array menu{
     MenuEntry{"mnuInfo", "", "&Info", "frmIo"},
 };
 
-std::vector<Control> controlTable(const Platform &platform)
+std::vector<ControlDesign> controlTable(const Platform &platform)
 {
     const Font times{.face = "Times New Roman", .points = 48, .bold = true};
-    std::vector<Control> table{
+    std::vector<ControlDesign> table{
         textBox("Text1", "Geomira").at(2280, 0, 5295, 1215).tab(1).font(times).align(Align::Center)
             .borderless().fore(colors::grey).back(colors::darkNavy),
         textBox("Text2", "Geomira Varonel").at(4560, 4320, 855, 495).tab(0)
@@ -49,7 +49,7 @@ std::vector<Control> controlTable(const Platform &platform)
     };
     for (const MenuEntry &entry : menu) {
         // The separators are ordinary items whose caption is a row of hyphens.
-        Control item = menuItem(std::string(entry.item),
+        ControlDesign item = menuItem(std::string(entry.item),
                                 entry.caption.empty() ? separator : std::string(entry.caption),
                                 std::string(entry.parent));
         // A window not built into this program leaves its item disabled.
@@ -61,15 +61,14 @@ std::vector<Control> controlTable(const Platform &platform)
 }
 } // namespace
 
+// The view paints the gradient in 256 bands from bright blue to black; the
+// window's scale has 256 units from top to bottom, in which the banner moves.
 FrmGeomira::FrmGeomira(Platform &platform)
     : Form(platform,
            {.name = "frmGeomira", .caption = "Geomira", .clientWidth = 9885, .clientHeight = 6810,
-            .border = BorderStyle::FixedSingle},
+            .border = BorderStyle::FixedSingle, .scaleHeight = 256, .gradient = true},
            controlTable(platform))
 {
-    onForm(Event::Activate, [this] { dither(); });
-    onForm(Event::Paint, [this] { dither(); });
-    onForm(Event::Resize, [this] { dither(); });
     onForm(Event::MouseMove, [this] { Form_MouseMove(); });
     on("Text1", Event::MouseMove, [this] { Text1_MouseMove(); });
     onKeyPress("Text1", [](int &code) { code = noKeyFilter(code); });
@@ -78,14 +77,6 @@ FrmGeomira::FrmGeomira(Platform &platform)
         if (!entry.window.empty())
             on(entry.item, Event::Click, [this, window = entry.window] { this->platform().showModal(window); });
     }
-}
-
-// Paints 256 bands from bright blue to black. The drawing is the view's; what
-// the window keeps of it is the scale: 256 units from the top to the bottom
-// edge, in which the banner's hover position is given.
-void FrmGeomira::dither()
-{
-    setScale(256, true);
 }
 
 void FrmGeomira::Form_MouseMove()

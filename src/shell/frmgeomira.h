@@ -14,7 +14,6 @@ public:
     void closeBox() override;
 
 private:
-    void dither();
     void Form_MouseMove();
     void Text1_MouseMove();
     void mnuChiudi_Click();

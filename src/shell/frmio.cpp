@@ -61,7 +61,7 @@ std::string aboutText()
     return text;
 }
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         image("Image1", "portrait").at(0, 0, 2250, 2250),

@@ -13,7 +13,7 @@ namespace {
 const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 const Font serifBold12{.face = "MS Serif", .points = 12, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         frame("Frame1", "Cilindro circolare retto").at(120, 120, 9615, 6855).tab(1).fore(colors::navy)
@@ -36,27 +36,30 @@ std::vector<Control> controlTable()
 
         label("lblInser", "Inserire i dati in millimetri").in("Frame1").at(720, 840, 2295, 255).tab(3)
             .transparent().font({.face = "MS Sans Serif", .points = 8.25, .bold = true, .underline = true}),
-        label("lblRaggiocono", "Raggio:").in("Frame1").at(960, 1320, 855, 255).tab(6).fore(colors::navy),
+        label("lblRaggiocono", "Raggio:").role(Role::Prompt)
+            .in("Frame1").at(960, 1320, 855, 255).tab(6).fore(colors::navy),
         textBox("txt1").describedBy("lblRaggiocono").in("Frame1").at(960, 1560, 1935, 285).tab(0),
-        label("lblAltezzacono", "Altezza:").in("Frame1").at(960, 2520, 855, 255).tab(5).fore(colors::navy),
+        label("lblAltezzacono", "Altezza:").role(Role::Prompt)
+            .in("Frame1").at(960, 2520, 855, 255).tab(5).fore(colors::navy),
         textBox("txt2").describedBy("lblAltezzacono").in("Frame1").at(960, 2760, 1935, 285).tab(4),
         textBox("Text1", "Text1").describedBy("lblAltezzacono").in("Frame1").at(960, 3480, 1455, 495).tab(18).hidden(),
-        textBox("txtTre", "3,14").describedBy("lblRisultato").in("Frame1").at(6720, 6120, 1095, 285).tab(15).hidden(),
+        textBox("txtTre", "3,14").role(Role::Constant).describedBy("lblRisultato")
+            .in("Frame1").at(6720, 6120, 1095, 285).tab(15).hidden(),
         button("cmdCalcola", "&Calcola").in("Frame1").at(2880, 3960, 1215, 495).tab(8)
             .graphical(colors::lightGrey).font(sansBold975).disabled(),
         label("lblRisultato", "Volume in mm cubi =").in("Frame1").at(4320, 3960, 2175, 495).tab(14)
             .font(sansBold975).transparent(),
-        label("lbl1", "").describedBy("lblRisultato").in("Frame1").at(6720, 3960, 2655, 495).tab(11)
+        label("lbl1", "").role(Role::Result).describedBy("lblRisultato").in("Frame1").at(6720, 3960, 2655, 495).tab(11)
             .back(colors::tooltipBack)
             .font(serifBold12),
         button("cmdCen", "Volume in cm cubi =").in("Frame1").at(4320, 4680, 2175, 255).tab(13)
             .font({.face = "MS Sans Serif", .points = 8.25, .bold = true}).disabled(),
-        label("lblCen", "").describedBy("cmdCen").in("Frame1").at(6720, 4680, 2655, 495).tab(10)
+        label("lblCen", "").role(Role::Result).describedBy("cmdCen").in("Frame1").at(6720, 4680, 2655, 495).tab(10)
             .back(colors::tooltipBack)
             .font(serifBold12),
         button("cmdArea", "Area in cm quadrati").in("Frame1").at(4320, 5400, 2175, 495).tab(12)
             .font(sansBold975).disabled(),
-        label("lblArea", "").describedBy("cmdArea").in("Frame1").at(6720, 5400, 2655, 495).tab(9)
+        label("lblArea", "").role(Role::Result).describedBy("cmdArea").in("Frame1").at(6720, 5400, 2655, 495).tab(9)
             .back(colors::tooltipBack)
             .font({.face = "MS Serif", .points = 13.5}),
         button("cmdReset", "&Reset").in("Frame1").at(2880, 4800, 1215, 1095).tab(7),

@@ -15,7 +15,7 @@ const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 const Font sansBold825{.face = "MS Sans Serif", .points = 8.25, .bold = true};
 const Font serifBold975{.face = "MS Serif", .points = 9.75, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         frame("Frame1", " Cono retto").at(120, 120, 9615, 6855).tab(1).fore(colors::navy)
@@ -37,20 +37,24 @@ std::vector<Control> controlTable()
         // The volume half and the common buttons.
         label("lblInse", "Inserire i dati in millimetri").in("Frame1").at(1200, 600, 2295, 375).tab(7)
             .font({.face = "MS Sans Serif", .points = 8.25, .bold = true, .underline = true}),
-        label("lblRaggiocono", "Raggio:").in("Frame1").at(1200, 1080, 855, 255).tab(5).fore(colors::navy),
+        label("lblRaggiocono", "Raggio:").role(Role::Prompt)
+            .in("Frame1").at(1200, 1080, 855, 255).tab(5).fore(colors::navy),
         textBox("txtRag").describedBy("lblRaggiocono").in("Frame1").at(1200, 1320, 1335, 285).tab(0),
-        label("lblAltezzacono", "Altezza:").in("Frame1").at(1200, 2040, 855, 255).tab(6).fore(colors::navy),
+        label("lblAltezzacono", "Altezza:").role(Role::Prompt)
+            .in("Frame1").at(1200, 2040, 855, 255).tab(6).fore(colors::navy),
         textBox("txtAlt").describedBy("lblAltezzacono").in("Frame1").at(1200, 2280, 1335, 285).tab(3),
-        textBox("txtNascos", "1,0472").describedBy("lblVolcono").in("Frame1").at(120, 1320, 855, 285).tab(13).hidden(),
+        textBox("txtNascos", "1,0472").role(Role::Constant).describedBy("lblVolcono")
+            .in("Frame1").at(120, 1320, 855, 285).tab(13).hidden(),
         button("cmdCalc", "Calcola").in("Frame1").at(2640, 3960, 1215, 495).tab(4).graphical(colors::lightGrey)
             .font(sansBold975),
         label("lblVolcono", "Volume in mm cubi =").in("Frame1").at(4080, 3240, 2175, 495).tab(8).font(sansBold975),
-        label("lblVcono", "").describedBy("lblVolcono").in("Frame1").at(6360, 3240, 3015, 495).tab(9)
+        label("lblVcono", "").role(Role::Result).describedBy("lblVolcono").in("Frame1").at(6360, 3240, 3015, 495).tab(9)
             .back(colors::tooltipBack)
             .font(serifBold975),
         button("cmdCm", "Volume in cm cubi =").in("Frame1").at(4080, 3960, 2175, 255).tab(11).font(sansBold825)
             .disabled(),
-        label("lblCm", "").describedBy("cmdCm").in("Frame1").at(6360, 3960, 3015, 495).tab(12).back(colors::tooltipBack)
+        label("lblCm", "").role(Role::Result).describedBy("cmdCm")
+            .in("Frame1").at(6360, 3960, 3015, 495).tab(12).back(colors::tooltipBack)
             .font(serifBold975),
         button("cmdRes", "&Reset").in("Frame1").at(2640, 5160, 1215, 1215).tab(10),
         button("cmdStampa", "&Stampa").in("Frame1").at(1200, 5880, 1215, 495).tab(28),
@@ -60,21 +64,24 @@ std::vector<Control> controlTable()
         frame("Frame2", "Superficie del mantello").in("Frame1").at(4080, 4440, 5295, 1935).tab(14)
             .fore(colors::navy).font(sansBold825),
         label("Label4", "- millimetri -").in("Frame2").at(120, 240, 975, 255).tab(27).transparent(),
-        label("Label1", "Inserire quì il dato :").in("Frame2").at(120, 480, 1575, 255).tab(15).transparent(),
+        label("Label1", "Inserire quì il dato :").role(Role::Prompt)
+            .in("Frame2").at(120, 480, 1575, 255).tab(15).transparent(),
         button("cmdL", "l").in("Frame2").at(1800, 480, 255, 255).tab(16)
             .font({.face = "Times New Roman", .points = 8.25}),
         textBox("txtL").describedBy("Label1").in("Frame2").at(120, 720, 1935, 285).tab(18),
-        label("Label2", "Inserire quì il Raggio").in("Frame2").at(120, 1080, 1935, 255).tab(20).transparent(),
+        label("Label2", "Inserire quì il Raggio").role(Role::Prompt)
+            .in("Frame2").at(120, 1080, 1935, 255).tab(20).transparent(),
         textBox("txtR").describedBy("Label2").in("Frame2").at(120, 1320, 1935, 285).tab(19),
-        textBox("txtTre", "3,14").describedBy("Label2").in("Frame2").at(960, 1680, 1095, 285).tab(24).hidden(),
+        textBox("txtTre", "3,14").role(Role::Constant).describedBy("Label2")
+            .in("Frame2").at(960, 1680, 1095, 285).tab(24).hidden(),
         button("cmdCalm", "Calcola").in("Frame2").at(2160, 480, 975, 615).tab(21)
             .font({.face = "MS Serif", .points = 8.25}),
         label("Label3", "Superficie in mm q =").in("Frame2").at(3240, 360, 1455, 255).tab(22)
             .align(Align::Center).transparent(),
-        label("lblSm", "").describedBy("Label3").in("Frame2").at(3240, 840, 1935, 255).tab(23)
+        label("lblSm", "").role(Role::Result).describedBy("Label3").in("Frame2").at(3240, 840, 1935, 255).tab(23)
             .back(colors::tooltipBack),
         button("cmdCent", "Sup.cm q =").in("Frame2").at(2160, 1200, 975, 615).tab(25).disabled(),
-        label("lblCentt", "").describedBy("cmdCent").in("Frame2").at(3240, 1560, 1935, 255).tab(26)
+        label("lblCentt", "").role(Role::Result).describedBy("cmdCent").in("Frame2").at(3240, 1560, 1935, 255).tab(26)
             .back(colors::tooltipBack),
     };
 }

@@ -14,7 +14,7 @@ namespace {
 const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 const Font serifBold12{.face = "MS Serif", .points = 12, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         // The grey frame, its top edge broken where the title sits.
@@ -47,26 +47,29 @@ std::vector<Control> controlTable()
             .font({.face = "MS Serif", .points = 13.5}),
         label("lblMill", "Inserire dati in millimetri").at(600, 840, 3375, 255).tab(11).align(Align::Center)
             .transparent().font({.face = "MS Sans Serif", .points = 8.25, .bold = true, .underline = true}),
-        label("Label2", "Lato:").at(1320, 1200, 615, 255).tab(5).fore(colors::navy).transparent(),
+        label("Label2", "Lato:").role(Role::Prompt).at(1320, 1200, 615, 255).tab(5).fore(colors::navy).transparent(),
         textBox("txt1").describedBy("Label2").at(1320, 1440, 1215, 285).tab(0),
-        label("Label3", "lato:").at(1320, 1920, 495, 375).tab(6).fore(colors::navy).transparent(),
+        label("Label3", "lato:").role(Role::Prompt).at(1320, 1920, 495, 375).tab(6).fore(colors::navy).transparent(),
         textBox("txt2").describedBy("Label3").at(1320, 2160, 1215, 285).tab(1),
-        label("Label4", "Altezza:").at(1320, 2760, 615, 255).tab(7).fore(colors::navy).transparent(),
+        label("Label4", "Altezza:").role(Role::Prompt).at(1320, 2760, 615, 255).tab(7).fore(colors::navy).transparent(),
         textBox("txt3").describedBy("Label4").at(1320, 3000, 1215, 285).tab(2),
         button("cmdCalcola", "&Calcola").at(3120, 4440, 1215, 495).tab(3).graphical(colors::lightGrey)
             .font(sansBold975).disabled(),
         label("lblRisultato", "Volume in mm cubi =").at(5400, 4440, 2175, 495).tab(10).font(sansBold975)
             .transparent(),
-        label("lbl1", "").describedBy("lblRisultato").at(7680, 4440, 1815, 495).tab(4).back(colors::tooltipBack)
+        label("lbl1", "").role(Role::Result).describedBy("lblRisultato")
+            .at(7680, 4440, 1815, 495).tab(4).back(colors::tooltipBack)
             .font(serifBold12),
         button("cmdReset", "&Reset").at(3120, 5160, 1215, 1215).tab(8),
         button("cmdCen", "Volume in cm cubi =").at(5400, 5160, 2175, 255).tab(12)
             .font({.face = "MS Sans Serif", .points = 8.25, .bold = true}).disabled(),
-        label("lblCen", "").describedBy("cmdCen").at(7680, 5160, 1815, 495).tab(13).back(colors::tooltipBack)
+        label("lblCen", "").role(Role::Result).describedBy("cmdCen")
+            .at(7680, 5160, 1815, 495).tab(13).back(colors::tooltipBack)
             .font(serifBold12),
         button("cmdStampa", "&Stampa").at(1320, 5880, 1215, 495).tab(17),
         button("cmdArea", "Area in cm quadrati").at(5400, 5880, 2175, 495).tab(15).font(sansBold975).disabled(),
-        label("lblArea", "").describedBy("cmdArea").at(7680, 5880, 1815, 495).tab(16).back(colors::tooltipBack)
+        label("lblArea", "").role(Role::Result).describedBy("cmdArea")
+            .at(7680, 5880, 1815, 495).tab(16).back(colors::tooltipBack)
             .font({.face = "MS Serif", .points = 13.5}),
         button("cmdChiudi", "Chiudi").at(8880, 6600, 615, 255).tab(9),
     };

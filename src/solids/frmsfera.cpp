@@ -15,7 +15,7 @@ const Font serif135{.face = "MS Serif", .points = 13.5};
 const Font serifBold12{.face = "MS Serif", .points = 12, .bold = true};
 const Font sansBold975{.face = "MS Sans Serif", .points = 9.75, .bold = true};
 
-std::vector<Control> controlTable()
+std::vector<ControlDesign> controlTable()
 {
     return {
         // Two frames of the same caption lie one over the other; the second holds the controls.
@@ -31,19 +31,20 @@ std::vector<Control> controlTable()
 
         label("lblInser", "Inserire i dati in millimetri").in("Frame2").at(840, 1440, 2295, 255).tab(27)
             .transparent().font({.face = "MS Sans Serif", .points = 8.25, .bold = true, .underline = true}),
-        label("Label4", "Diametro").in("Frame2").at(840, 1800, 855, 255).tab(18).fore(colors::navy),
+        label("Label4", "Diametro").role(Role::Prompt).in("Frame2").at(840, 1800, 855, 255).tab(18).fore(colors::navy),
         textBox("Text1").describedBy("Label4").in("Frame2").at(840, 2040, 1455, 405).tab(0)
             .font({.face = "MS Sans Serif", .points = 9.75}),
-        textBox("Text2", "3,14").describedBy("Label4").in("Frame2").at(240, 4440, 1335, 375).tab(25).hidden(),
+        textBox("Text2", "3,14").role(Role::Constant).describedBy("Label4")
+            .in("Frame2").at(240, 4440, 1335, 375).tab(25).hidden(),
         button("Command2", "Calcola").in("Frame2").at(2280, 3600, 1215, 495).tab(13).graphical(colors::lightGrey)
             .font(sansBold975),
         label("Label1", "Volume in mm cubi =").in("Frame2").at(3840, 3600, 2175, 495).tab(15).font(sansBold975),
-        label("Label2", "").describedBy("Label1").in("Frame2").at(6360, 3600, 3015, 495).tab(16)
+        label("Label2", "").role(Role::Result).describedBy("Label1").in("Frame2").at(6360, 3600, 3015, 495).tab(16)
             .back(colors::tooltipBack)
             .font(serifBold12),
         button("Command1", "Volume in cm cubi =").in("Frame2").at(3840, 4320, 2175, 255).tab(12)
             .font({.face = "MS Sans Serif", .points = 8.25, .bold = true}).disabled(),
-        label("Label3", "").describedBy("Command1").in("Frame2").at(6360, 4320, 3015, 495).tab(17)
+        label("Label3", "").role(Role::Result).describedBy("Command1").in("Frame2").at(6360, 4320, 3015, 495).tab(17)
             .back(colors::tooltipBack)
             .font(serifBold12),
         button("Command3", "&Reset").in("Frame2").at(2280, 5160, 1215, 1215).tab(14),
@@ -52,10 +53,10 @@ std::vector<Control> controlTable()
         frame("Frame3", "").in("Frame2").at(3840, 4920, 5655, 1455).tab(19).font(serif975),
         button("Command4", "Superficie").in("Frame3").at(120, 240, 1095, 495).tab(20).font(serif975),
         label("Label7", "mm").in("Frame3").at(2040, 360, 375, 255).tab(23).fore(colors::navy).font(serif975),
-        label("Label5", "").describedBy("Label7").in("Frame3").at(2520, 360, 3015, 375).tab(21)
+        label("Label5", "").role(Role::Result).describedBy("Label7").in("Frame3").at(2520, 360, 3015, 375).tab(21)
             .back(colors::tooltipBack).font(serif975),
         label("Label8", "cm").in("Frame3").at(2040, 840, 375, 255).tab(24).fore(colors::navy).font(serif975),
-        label("Label6", "").describedBy("Label8").in("Frame3").at(2520, 840, 3015, 375).tab(22)
+        label("Label6", "").role(Role::Result).describedBy("Label8").in("Frame3").at(2520, 840, 3015, 375).tab(22)
             .back(colors::tooltipBack).font(serif975),
 
         // On the window itself, above the frames' lower right corner.

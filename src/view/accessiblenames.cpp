@@ -20,9 +20,9 @@ QString withoutAccessKey(const std::string &caption)
 // goes by its tooltip, or else by its window's name.
 QString describedName(const Form &form, const Control &control)
 {
-    if (const Control *describer = form.find(control.describer()))
+    if (const Control *describer = form.find(control.design().describer()))
         return withoutAccessKey(describer->text());
-    return control.toolTip().empty() ? windowNameOf(form) : qText(control.toolTip());
+    return control.design().toolTip().empty() ? windowNameOf(form) : qText(control.design().toolTip());
 }
 
 QString windowNameOf(const Form &form)

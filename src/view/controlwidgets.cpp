@@ -52,31 +52,30 @@ std::string toModelLines(QString plainText)
 
 QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
 {
-    const QFont font = toQFont(control.fontSpec());
+    const QFont font = toQFont(control.design().fontSpec());
     switch (control.kind()) {
     case Kind::Label: {
         auto *label = new LabelWidget(container);
-        label->setAlignment(Qt::AlignTop | horizontal(control.alignment()));
+        label->setAlignment(Qt::AlignTop | horizontal(control.design().alignment()));
         label->setFont(font);
-        // A label without a caption is there for a result.
-        if (control.text().empty())
+        if (control.design().role() == Role::Result)
             label->showResultOf(describedName(form, control));
         return label;
     }
     case Kind::TextBox: {
         QWidget *box = nullptr;
-        if (control.isMultiLine()) {
+        if (control.design().isMultiLine()) {
             auto *area = new QTextEdit(container);
             area->setAcceptRichText(false);
             area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            area->setVerticalScrollBarPolicy(control.hasScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-            area->setFrameShape(control.hasBorder() ? QFrame::StyledPanel : QFrame::NoFrame);
-            area->setReadOnly(control.isLocked());
+            area->setVerticalScrollBarPolicy(control.design().hasScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            area->setFrameShape(control.design().hasBorder() ? QFrame::StyledPanel : QFrame::NoFrame);
+            area->setReadOnly(control.design().isLocked());
             // Tab leaves the box, as in every other box, rather than typing a tab.
             area->setTabChangesFocus(true);
             area->setFont(font);
             QTextOption option = area->document()->defaultTextOption();
-            option.setAlignment(horizontal(control.alignment()));
+            option.setAlignment(horizontal(control.design().alignment()));
             area->document()->setDefaultTextOption(option);
             box = area;
         } else {
@@ -84,9 +83,9 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
             // The model keeps whatever is typed or pasted, so the box cuts
             // nothing either (Qt's default is 32767 characters).
             line->setMaxLength(std::numeric_limits<int>::max());
-            line->setFrame(control.hasBorder());
-            line->setReadOnly(control.isLocked());
-            line->setAlignment(Qt::AlignTop | horizontal(control.alignment()));
+            line->setFrame(control.design().hasBorder());
+            line->setReadOnly(control.design().isLocked());
+            line->setAlignment(Qt::AlignTop | horizontal(control.design().alignment()));
             line->setFont(font);
             box = line;
         }
@@ -109,12 +108,12 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
     case Kind::Line:
         return new LineWidget(container);
     case Kind::Shape:
-        return new ShapeWidget(control.shapeKind(), container);
+        return new ShapeWidget(control.design().shapeKind(), container);
     case Kind::Image:
-        return new ImageWidget(qText(control.pictureId()), container);
+        return new ImageWidget(qText(control.design().pictureId()), container);
     case Kind::TabControl: {
         QStringList captions;
-        for (const std::string &caption : control.pageCaptions())
+        for (const std::string &caption : control.design().pageCaptions())
             captions << qText(caption);
         auto *tabs = new TabControlWidget(captions, container);
         tabs->tabBar()->setFont(font);
@@ -173,12 +172,12 @@ void showLook(const Control &control, QWidget *widget)
     switch (control.kind()) {
     case Kind::Line:
         static_cast<LineWidget *>(widget)->setPen(toQColor(control.borderColor()), control.borderWidth(),
-                                                  control.borderStyle());
+                                                  control.design().borderStyle());
         break;
     case Kind::Shape: {
         auto *shape = static_cast<ShapeWidget *>(widget);
-        shape->setBorder(toQColor(control.borderColor()), control.borderWidth(), control.borderStyle());
-        shape->setFill(control.fillStyle(), toQColor(control.fillColor()));
+        shape->setBorder(toQColor(control.borderColor()), control.borderWidth(), control.design().borderStyle());
+        shape->setFill(control.fillStyle(), toQColor(control.design().fillColor()));
         break;
     }
     case Kind::Image:
@@ -189,11 +188,11 @@ void showLook(const Control &control, QWidget *widget)
         for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
             colors.setColor(group, foreRole(control.kind()), toQColor(control.foreColor()));
         // A plain button keeps the system's face; only a graphical one shows its colour.
-        if (control.kind() != Kind::CommandButton || control.isGraphical())
+        if (control.kind() != Kind::CommandButton || control.design().isGraphical())
             colors.setColor(backRole(control.kind()), toQColor(control.backColor()));
         widget->setPalette(colors);
         if (control.kind() == Kind::Label)
-            widget->setAutoFillBackground(control.isOpaque());
+            widget->setAutoFillBackground(control.design().isOpaque());
         break;
     }
     }
@@ -201,13 +200,13 @@ void showLook(const Control &control, QWidget *widget)
 
 void placeWidget(const Control &control, QWidget *widget, QPoint offset)
 {
-    const QPoint origin = offset + QPoint(twipsToPixels(control.left()), twipsToPixels(control.topTwips()));
+    const QPoint origin = offset + QPoint(twipsToPixels(control.design().left()), twipsToPixels(control.topTwips()));
     if (auto *line = qobject_cast<LineWidget *>(widget)) {
-        const QPoint shift = origin - QPoint(twipsToPixels(std::min(control.x1(), control.x2())),
-                                             twipsToPixels(std::min(control.y1(), control.y2())));
-        line->setEnds(QPoint(twipsToPixels(control.x1()), twipsToPixels(control.y1())) + shift,
-                      QPoint(twipsToPixels(control.x2()), twipsToPixels(control.y2())) + shift);
+        const QPoint shift = origin - QPoint(twipsToPixels(std::min(control.design().x1(), control.design().x2())),
+                                             twipsToPixels(std::min(control.design().y1(), control.design().y2())));
+        line->setEnds(QPoint(twipsToPixels(control.design().x1()), twipsToPixels(control.design().y1())) + shift,
+                      QPoint(twipsToPixels(control.design().x2()), twipsToPixels(control.design().y2())) + shift);
         return;
     }
-    widget->setGeometry(QRect(origin, QSize(twipsToPixels(control.width()), twipsToPixels(control.height()))));
+    widget->setGeometry(QRect(origin, QSize(twipsToPixels(control.design().width()), twipsToPixels(control.design().height()))));
 }

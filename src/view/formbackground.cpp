@@ -23,9 +23,9 @@ void FormBackground::fill(QWidget &window) const
 // bright blue to black, and what lies below them keeps the back colour.
 void FormBackground::paint(QWidget &window, const QRect &client) const
 {
-    if (!m_form.paintsGradient())
+    if (!m_form.design().gradient)
         return;
-    const int bands = m_form.scaleHeight();
+    const int bands = m_form.design().scaleHeight;
     QPainter painter(&window);
     for (int band = 1; band <= 255; ++band) {
         const int top = (band - 1) * client.height() / bands;

@@ -23,9 +23,9 @@ FormMenuBar::FormMenuBar(Form &form, QWidget &window)
         if (!m_menuBar)
             m_menuBar = new QMenuBar(&window);
         const bool opensMenu = std::any_of(controls.begin(), controls.end(), [&](const auto &other) {
-            return other->kind() == Kind::Menu && other->container() == control.name();
+            return other->kind() == Kind::Menu && other->design().container() == control.name();
         });
-        QMenu *parentMenu = control.container().empty() ? nullptr : menus.at(control.container());
+        QMenu *parentMenu = control.design().container().empty() ? nullptr : menus.at(control.design().container());
         const QString caption = qText(control.text());
         QAction *action = nullptr;
         if (opensMenu) {

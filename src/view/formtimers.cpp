@@ -15,7 +15,7 @@ FormTimers::FormTimers(Form &form, QWidget &window)
         auto *timer = new QTimer(&window);
         timer->setObjectName(qText(control.name()));
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(control.intervalMs());
+        timer->setInterval(control.design().intervalMs());
         QObject::connect(timer, &QTimer::timeout, &window, [&form, &control] { form.timerElapsed(control); });
         m_timers.emplace(control.name(), timer);
         mirror(control);
@@ -31,7 +31,7 @@ QTimer *FormTimers::timer(std::string_view name) const
 void FormTimers::mirror(const Control &control)
 {
     QTimer *ticker = timer(control.name());
-    if (control.isEnabled() && control.intervalMs() > 0 && !m_stopped) {
+    if (control.isEnabled() && control.design().intervalMs() > 0 && !m_stopped) {
         if (!ticker->isActive())
             ticker->start();
     } else {

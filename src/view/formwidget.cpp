@@ -89,8 +89,8 @@ void FormWidget::createControls()
             continue;
         QWidget *widget = createControlWidget(*m_form, control, containerOf(control));
         widget->setObjectName(qText(control.name()));
-        if (!control.toolTip().empty())
-            widget->setToolTip(qText(control.toolTip()));
+        if (!control.design().toolTip().empty())
+            widget->setToolTip(qText(control.design().toolTip()));
         m_widgets.emplace(control.name(), widget);
         for (const Property property : creationOrder)
             mirror(control, property);
@@ -126,11 +126,11 @@ void FormWidget::setUpWindow()
 
 QWidget *FormWidget::containerOf(const Control &control) const
 {
-    if (control.container().empty())
+    if (control.design().container().empty())
         return const_cast<FormWidget *>(this);
-    QWidget *holder = m_widgets.at(control.container());
+    QWidget *holder = m_widgets.at(control.design().container());
     if (auto *tabs = qobject_cast<TabControlWidget *>(holder))
-        return tabs->page(control.page());
+        return tabs->page(control.design().page());
     return holder;
 }
 
@@ -163,7 +163,7 @@ void FormWidget::mirror(const Control &control, Property property)
         showLook(control, widget);
         break;
     case Property::Geometry:
-        placeWidget(control, widget, control.container().empty() ? clientRect().topLeft() : QPoint());
+        placeWidget(control, widget, control.design().container().empty() ? clientRect().topLeft() : QPoint());
         break;
     case Property::Tab:
         if (auto *tabs = qobject_cast<TabControlWidget *>(widget))

@@ -43,7 +43,7 @@ int TextBoxFilter::characterCode(const QKeyEvent &event)
 // Enter and Escape never reach the window; only a multi-line box takes Enter, as a line break.
 bool TextBoxFilter::reachesBox(int typed) const
 {
-    return typed != 0 && typed != escape && (typed != enter || (m_box.isMultiLine() && !m_box.isLocked()));
+    return typed != 0 && typed != escape && (typed != enter || (m_box.design().isMultiLine() && !m_box.design().isLocked()));
 }
 
 QString TextBoxFilter::typed(const QString &before, const QString &after)

@@ -31,11 +31,11 @@ void orderTabStops(const FormWidget &window)
 {
     std::vector<const Control *> stops;
     for (const auto &control : window.form().controls()) {
-        if (takesFocus(control->kind()) && control->tabIndex() >= 0)
+        if (takesFocus(control->kind()) && control->design().tabIndex() >= 0)
             stops.push_back(control.get());
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Control *a, const Control *b) {
-        return a->tabIndex() < b->tabIndex();
+        return a->design().tabIndex() < b->design().tabIndex();
     });
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(window.controlWidget(stops[i - 1]->name()), window.controlWidget(stops[i]->name()));

@@ -94,12 +94,12 @@ void ModelPlatform::wait(int milliseconds)
 void ModelPlatform::fireTimers(Form &form, int milliseconds)
 {
     for (const auto &control : form.controls()) {
-        if (control->kind() != Kind::Timer || !control->isEnabled() || control->intervalMs() <= 0)
+        if (control->kind() != Kind::Timer || !control->isEnabled() || control->design().intervalMs() <= 0)
             continue;
         int &elapsed = m_timerElapsed[control.get()];
         int remaining = milliseconds;
         while (remaining > 0) {
-            const int due = control->intervalMs() - elapsed;
+            const int due = control->design().intervalMs() - elapsed;
             if (due > remaining) {
                 elapsed += remaining;
                 break;

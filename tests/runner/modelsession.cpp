@@ -90,12 +90,12 @@ void ModelSession::typeCode(Control &box, int code)
 {
     Form &form = *m_platform.activeWindow();
     code = form.keyPress(box, code);
-    if (code == 0 || box.isLocked() || box.kind() != Kind::TextBox)
+    if (code == 0 || box.design().isLocked() || box.kind() != Kind::TextBox)
         return;
     std::string text = box.text();
     if (code == keys::backspace)
         dropLast(text);
-    else if (code == keys::enter && box.isMultiLine())
+    else if (code == keys::enter && box.design().isMultiLine())
         text += "\r\n";
     else if (code >= keys::space)
         text += encode(code);
@@ -124,7 +124,7 @@ void ModelSession::key(std::string_view control, int code)
 void ModelSession::paste(std::string_view control, std::string_view text)
 {
     Control *box = reachable(control);
-    if (box && box->kind() == Kind::TextBox && !box->isLocked() && !text.empty())
+    if (box && box->kind() == Kind::TextBox && !box->design().isLocked() && !text.empty())
         m_platform.activeWindow()->edit(*box, box->text() + std::string(text));
     m_platform.settle();
 }
@@ -132,7 +132,7 @@ void ModelSession::paste(std::string_view control, std::string_view text)
 void ModelSession::clear(std::string_view control)
 {
     Control *box = reachable(control);
-    if (box && box->kind() == Kind::TextBox && !box->isLocked())
+    if (box && box->kind() == Kind::TextBox && !box->design().isLocked())
         m_platform.activeWindow()->edit(*box, {});
     m_platform.settle();
 }

@@ -52,16 +52,16 @@ std::string readModel(const Control &c, Readable property)
     switch (property) {
     case Readable::Caption:
     case Readable::Text: return quote(c.text());
-    case Readable::ToolTipText: return quote(c.toolTip());
+    case Readable::ToolTipText: return quote(c.design().toolTip());
     case Readable::Visible: return formatBool(c.isVisible());
     case Readable::Enabled: return formatBool(c.isEnabled());
     case Readable::ForeColor: return formatColor(c.foreColor());
     case Readable::BackColor: return formatColor(c.backColor());
     case Readable::BorderColor: return formatColor(c.borderColor());
-    case Readable::FillColor: return formatColor(c.fillColor());
+    case Readable::FillColor: return formatColor(c.design().fillColor());
     case Readable::BorderWidth: return std::to_string(c.borderWidth());
     case Readable::Top: return std::to_string(c.top());
-    case Readable::Left: return std::to_string(c.left());
+    case Readable::Left: return std::to_string(c.design().left());
     case Readable::Tab: return std::to_string(c.currentPage());
     case Readable::FillStyle: return formatFill(c.fillStyle());
     }

@@ -83,8 +83,8 @@ std::vector<Shown> widgetProperties(const FormWidget &window, const Control &c, 
     // Where the control's top left corner is in its container, in pixels.
     const auto *line = qobject_cast<const LineWidget *>(&widget);
     const QPoint at = line ? line->box().topLeft() : widget.pos();
-    const QPoint offset = c.container().empty() ? window.clientRect().topLeft() : QPoint();
-    const QPoint held = offset + QPoint(twipsToPixels(c.left()), twipsToPixels(c.topTwips()));
+    const QPoint offset = c.design().container().empty() ? window.clientRect().topLeft() : QPoint();
+    const QPoint held = offset + QPoint(twipsToPixels(c.design().left()), twipsToPixels(c.topTwips()));
     std::vector<Shown> shown{
         {"Caption", shownText(widget), hasText ? c.text() : std::string()},
         {"Visible", written(!widget.isHidden()), written(c.isVisible())},
@@ -100,16 +100,16 @@ std::vector<Shown> widgetProperties(const FormWidget &window, const Control &c, 
         shown.push_back({"BorderColor", written(shape->borderColor()), shownColour(c.borderColor())});
         shown.push_back({"BorderWidth", written(shape->borderWidth()), written(c.borderWidth())});
         shown.push_back({"FillStyle", formatFill(shape->fillStyle()), formatFill(c.fillStyle())});
-        shown.push_back({"FillColor", written(shape->fillColor()), shownColour(c.fillColor())});
+        shown.push_back({"FillColor", written(shape->fillColor()), shownColour(c.design().fillColor())});
     } else if (kind != Kind::Image) {
         const QPalette &palette = widget.palette();
         shown.push_back({"ForeColor", written(palette.color(QPalette::Active, foreRole(kind))), shownColour(c.foreColor())});
         // A plain button has the system's face, whatever its BackColor.
-        if (kind != Kind::CommandButton || c.isGraphical())
+        if (kind != Kind::CommandButton || c.design().isGraphical())
             shown.push_back(
                 {"BackColor", written(palette.color(QPalette::Active, backRole(kind))), shownColour(c.backColor())});
         if (kind == Kind::Label)
-            shown.push_back({"opaque", written(widget.autoFillBackground()), written(c.isOpaque())});
+            shown.push_back({"opaque", written(widget.autoFillBackground()), written(c.design().isOpaque())});
     }
     if (const auto *tabs = qobject_cast<const TabControlWidget *>(&widget))
         shown.push_back({"Tab", written(tabs->currentPage()), written(c.currentPage())});
@@ -119,7 +119,7 @@ std::vector<Shown> widgetProperties(const FormWidget &window, const Control &c, 
 std::vector<Shown> properties(const FormWidget &window, const Control &c)
 {
     if (c.kind() == Kind::Timer)
-        return {{"running", written(window.timer(c.name())->isActive()), written(c.isEnabled() && c.intervalMs() > 0)}};
+        return {{"running", written(window.timer(c.name())->isActive()), written(c.isEnabled() && c.design().intervalMs() > 0)}};
     if (c.kind() != Kind::Menu)
         return widgetProperties(window, c, *window.controlWidget(c.name()));
     const QAction &action = *window.menuAction(c.name());

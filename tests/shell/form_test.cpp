@@ -11,7 +11,8 @@ namespace {
 class Probe final : public Form {
 public:
     explicit Probe(Platform &platform)
-        : Form(platform, {.name = "frmProbe", .caption = "Probe", .clientWidth = 1500, .clientHeight = 3000},
+        : Form(platform,
+               {.name = "frmProbe", .caption = "Probe", .clientWidth = 1500, .clientHeight = 3000},
                {
                    textBox("txtA"),
                    label("lblB", ""),

@@ -199,7 +199,7 @@ std::optional<std::string> tab(ByteSource &bytes, const Form &window)
     if (tabs.empty() || !window.isReachable(*tabs.front()))
         return std::nullopt;
     // One page past the last, which is no page at all.
-    const std::size_t pages = tabs.front()->pageCaptions().size();
+    const std::size_t pages = tabs.front()->design().pageCaptions().size();
     return "tab " + std::to_string(below(bytes, pages + 1));
 }
 
@@ -209,7 +209,7 @@ std::optional<std::string> wait(ByteSource &bytes, const Form &window)
     const Controls timers = controlsOf(window, Kind::Timer);
     if (timers.empty())
         return std::nullopt;
-    const int interval = oneOf(bytes, timers)->intervalMs();
+    const int interval = oneOf(bytes, timers)->design().intervalMs();
     return "wait " + std::to_string(bytes.next() % 2 ? interval : interval / 2);
 }
 } // namespace

@@ -66,10 +66,9 @@ std::optional<std::string> differenceOf(const Form &form, const std::vector<std:
     return "\n    " + shown(line, found) + "\n  instead of\n    " + shown(expectedLine, expected);
 }
 
-// A window just opened, and which of its labels it leaves blank in its
-// design, ready for a result.
+// A window just opened, and which of its labels are there for a result.
 struct Reference {
-    std::vector<std::size_t> blankLabels;
+    std::vector<std::size_t> resultLabels;
     std::vector<std::string> state;
 };
 
@@ -84,8 +83,8 @@ const Reference &referenceOf(const std::string &window)
     Reference reference;
     const auto &controls = opened->controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i]->kind() == Kind::Label && controls[i]->text().empty())
-            reference.blankLabels.push_back(i);
+        if (controls[i]->design().role() == Role::Result)
+            reference.resultLabels.push_back(i);
     }
     // The same events, in the same order, as a platform gives a window it opens.
     for (const Event event : {Event::Load, Event::Resize, Event::Activate, Event::Paint})
@@ -246,7 +245,7 @@ private:
     {
         const Form &form = *m_program.activeForm();
         const auto &controls = form.controls();
-        for (const std::size_t index : referenceOf(form.name()).blankLabels) {
+        for (const std::size_t index : referenceOf(form.name()).resultLabels) {
             const Control &label = *controls.at(index);
             if (!label.text().empty() && !isWrittenNumber(label.text()))
                 return form.name() + "." + label.name() + " shows " + quote(label.text()) + ", which is no result";
@@ -293,7 +292,7 @@ private:
 std::vector<std::string> stateOf(const Form &form)
 {
     std::vector<std::string> lines{form.name() + ": caption " + quote(form.caption()) + ", scale "
-                                   + std::to_string(form.scaleHeight()) + (form.paintsGradient() ? ", gradient" : "")};
+                                   + std::to_string(form.design().scaleHeight) + (form.design().gradient ? ", gradient" : "")};
     for (const auto &control : form.controls())
         lines.push_back(stateOf(*control));
     return lines;

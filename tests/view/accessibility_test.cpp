@@ -125,7 +125,7 @@ QStringList reachableStops(const Form &form)
             stops.push_back(control.get());
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Control *a, const Control *b) {
-        return a->tabIndex() < b->tabIndex();
+        return a->design().tabIndex() < b->design().tabIndex();
     });
     QStringList names;
     for (const Control *stop : stops)
@@ -260,7 +260,7 @@ void AccessibilityTest::treeNamesEveryControlWithAMeaningfulRole()
     }
 }
 
-// Each box, tab control and result (a label without a caption) is named after
+// Each box, tab control and result label is named after
 // the label or button that its row names, in the same window; only in a window
 // with no caption on show beside them does it take the window's title. A result
 // reads its number after the name, which stays.
@@ -274,15 +274,15 @@ void AccessibilityTest::boxesAndResultsAreNamedAfterTheirDescribers()
     });
     for (const auto &control : form.controls()) {
         const Kind kind = control->kind();
-        const bool result = kind == Kind::Label && control->text().empty();
+        const bool result = control->design().role() == Role::Result;
         if (kind != Kind::TextBox && kind != Kind::TabControl && !result)
             continue;
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(shown.controlWidget(control->name()));
-        const Control *describer = form.find(control->describer());
-        QVERIFY2(describer || (control->describer().empty() && !captionsOnShow),
+        const Control *describer = form.find(control->design().describer());
+        QVERIFY2(describer || (control->design().describer().empty() && !captionsOnShow),
                  qPrintable(qs(control->name() + " is described by no control of its window")));
         QVERIFY2(!describer || describer->kind() == Kind::Label || describer->kind() == Kind::CommandButton,
-                 qPrintable(qs(control->name() + " is described by " + control->describer())));
+                 qPrintable(qs(control->name() + " is described by " + control->design().describer())));
         const QString name = describer ? qs(describer->text()).remove(QLatin1Char('&')) : qs(form.caption());
         QVERIFY2(!name.isEmpty(), qPrintable(qs(control->name() + " has an empty name")));
         QCOMPARE(node->text(QAccessible::Name), name);
@@ -302,15 +302,15 @@ void AccessibilityTest::tabFollowsTheTabIndexes()
     Form &form = session.form();
     std::map<int, std::string> byIndex;
     for (const auto &control : form.controls()) {
-        if (control->tabIndex() < 0)
+        if (control->design().tabIndex() < 0)
             continue;
-        const auto [other, unique] = byIndex.emplace(control->tabIndex(), control->name());
+        const auto [other, unique] = byIndex.emplace(control->design().tabIndex(), control->name());
         QVERIFY2(unique, qPrintable(qs(control->name() + " shares its tab index with " + other->second)));
     }
     const auto walk = [&](const char *state) {
         const QStringList expected = reachableStops(form);
         for (const QString &stop : expected)
-            QVERIFY2(form.find(stop.toStdString())->tabIndex() >= 0, qPrintable(stop + " has no tab index"));
+            QVERIFY2(form.find(stop.toStdString())->design().tabIndex() >= 0, qPrintable(stop + " has no tab index"));
         QStringList visited;
         for (qsizetype i = 0; i < expected.size() && QApplication::focusWidget(); ++i) {
             visited << controlOf(session.window(), QApplication::focusWidget());
@@ -335,11 +335,11 @@ void AccessibilityTest::tabFollowsTheTabIndexes()
         if (control->kind() != Kind::TabControl)
             continue;
         QWidget *tabs = session.widget(control->name())->focusProxy();
-        for (std::size_t page = 1; page < control->pageCaptions().size(); ++page) {
+        for (std::size_t page = 1; page < control->design().pageCaptions().size(); ++page) {
             tabs->setFocus();
             QTest::keyClick(tabs, Qt::Key_Right);
             QCOMPARE(control->currentPage(), static_cast<int>(page));
-            walk(control->pageCaptions()[page].c_str());
+            walk(control->design().pageCaptions()[page].c_str());
             if (QTest::currentTestFailed())
                 return;
         }
@@ -401,8 +401,8 @@ void AccessibilityTest::menuOpensAndChoosesByKeyboard()
             continue;
         // The path from the menu bar down to the item.
         std::vector<const Control *> path{control.get()};
-        while (!path.front()->container().empty())
-            path.insert(path.begin(), form->find(path.front()->container()));
+        while (!path.front()->design().container().empty())
+            path.insert(path.begin(), form->find(path.front()->design().container()));
         const char letter = accessKey(path.front()->text());
         QVERIFY2(letter, qPrintable(qs(path.front()->name() + " has no access key")));
 

@@ -32,7 +32,7 @@ void DebianResourcesTest::everyFaceOfTheWindowsIsInstalled()
     for (const std::string_view name : windowNames()) {
         const std::unique_ptr<Form> form = createWindow(name, platform);
         for (const auto &control : form->controls())
-            faces.insert(control->fontSpec().face);
+            faces.insert(control->design().fontSpec().face);
     }
     for (const std::string &face : faces) {
         const QFont font = toQFont({.face = face, .points = 10});

@@ -16,12 +16,11 @@
 #include <vector>
 
 namespace {
-// The labels a window leaves blank in its design are where its results go.
 std::vector<std::string> resultLabelsOf(const Form &form)
 {
     std::vector<std::string> names;
     for (const auto &control : form.controls()) {
-        if (control->kind() == Kind::Label && control->text().empty())
+        if (control->design().role() == Role::Result)
             names.push_back(control->name());
     }
     return names;
@@ -56,7 +55,7 @@ void ResultLabelTest::showsTheLongestResultWhole()
         window.show();
         for (const std::string &result : resultLabelsOf(window.form())) {
             Control &control = *window.form().find(result);
-            const std::string tip = control.toolTip();
+            const std::string tip = control.design().toolTip();
             control.setText(longest);
             const auto *label = qobject_cast<QLabel *>(window.controlWidget(result));
             QVERIFY(label);

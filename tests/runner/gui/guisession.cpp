@@ -348,15 +348,15 @@ std::string GuiSession::readWidget(std::string_view control, std::string_view pr
     case Readable::Top:
     case Readable::Left: {
         QPoint at = line ? line->box().topLeft() : widget->pos();
-        const bool onWindow = model.container().empty();
+        const bool onWindow = model.design().container().empty();
         if (onWindow)
             at -= active.clientRect().topLeft();
         const bool top = readableProperty->which == Readable::Top;
         const int twips = (top ? at.y() : at.x()) * twipsPerPixel;
         const Form &form = active.form();
         // The window's own scale, when it has one, measures the controls placed on it.
-        if (top && onWindow && form.scaleHeight() != 0)
-            return std::to_string(std::lround(static_cast<double>(twips) * form.scaleHeight() / form.clientHeight()));
+        if (top && onWindow && form.design().scaleHeight != 0)
+            return std::to_string(std::lround(static_cast<double>(twips) * form.design().scaleHeight / form.clientHeight()));
         return std::to_string(twips);
     }
     }
