@@ -5,7 +5,6 @@
 #include "session.h"
 
 class Control;
-class Form;
 
 // A scenario's program run on the window models alone.
 class ModelSession : public Session {
@@ -24,8 +23,8 @@ public:
     std::string activeWindow() override;
     std::string read(std::string_view control, std::string_view property) override;
     std::vector<std::string> takeEvents() override;
-    // The program's windows, for tests that reach past the user's steps.
-    ModelPlatform &platform() { return m_platform; }
+    Form *activeForm() override { return m_platform.activeWindow(); }
+    void open(std::string_view window) override;
 
 private:
     // The named control of the active window when the user can reach it.

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+class Form;
+
 // A step that cannot be carried out (an unknown control, say); the scenario fails there.
 class ScenarioError : public std::runtime_error {
 public:
@@ -43,4 +45,10 @@ public:
     virtual std::string showColor(std::string_view canonical) { return std::string(canonical); }
     // The events since the last call, each in the text of a scenario's `events` step.
     virtual std::vector<std::string> takeEvents() = 0;
+
+    // For tests that reach past the user's steps: the model behind the active
+    // window (null once the program has ended), and a window opened by its
+    // name over the active one, as a handler that shows it opens it.
+    virtual Form *activeForm() = 0;
+    virtual void open(std::string_view window) = 0;
 };

@@ -34,8 +34,10 @@ public:
     std::string read(std::string_view control, std::string_view property) override;
     std::string showColor(std::string_view canonical) override;
     std::vector<std::string> takeEvents() override;
-    // The program's windows, for tests that reach past the user's steps.
-    QtPlatform &platform() { return m_platform; }
+    Form *activeForm() override;
+    void open(std::string_view window) override;
+    // The program's windows, for tests that look at the widgets themselves.
+    const QtPlatform &platform() const { return m_platform; }
 
 private:
     FormWidget &window() const;
@@ -44,7 +46,6 @@ private:
     // The same, when the user can reach it now; null otherwise.
     QWidget *reachable(std::string_view control) const;
     void typeCode(std::string_view control, int code);
-    std::string readWidget(std::string_view control, std::string_view property) const;
 
     EventLog m_log;
     StepwiseWaiting m_waiting;
