@@ -3,6 +3,7 @@
 #include "form.h"
 #include "formwidget.h"
 #include "qtplatform.h"
+#include "roles.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,12 +17,11 @@
 #include <vector>
 
 namespace {
-// The labels a window leaves blank in its design are where its results go.
 std::vector<std::string> resultLabelsOf(const Form &form)
 {
     std::vector<std::string> names;
     for (const auto &control : form.controls()) {
-        if (control->kind() == Kind::Label && control->text().empty())
+        if (isResultLabel(*control))
             names.push_back(control->name());
     }
     return names;
