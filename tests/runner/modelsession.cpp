@@ -7,20 +7,6 @@
 #include "propertyvalue.h"
 
 namespace {
-// Decodes one UTF-8 character at `at`, advancing it; malformed bytes stand for themselves.
-int nextCodePoint(std::string_view text, std::size_t &at)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 1;
-    if (length == 1 || at + length > text.size())
-        return text[at++] & 0xFF;
-    int code = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i)
-        code = (code << 6) | (text[at + i] & 0x3F);
-    at += length;
-    return code;
-}
-
 std::string encode(int code)
 {
     if (code < 0x80)
@@ -71,38 +57,21 @@ void ModelSession::menu(std::string_view item)
     }
 }
 
-void ModelSession::typeCode(Control &box, int code)
-{
-    Form &form = *m_platform.activeWindow();
-    code = form.keyPress(box, code);
-    if (code == 0 || box.isLocked() || box.kind() != Kind::TextBox)
-        return;
-    std::string text = box.text();
-    if (code == keys::backspace)
-        dropLast(text);
-    else if (code == keys::enter && box.isMultiLine())
-        text += "\r\n";
-    else if (code >= keys::space)
-        text += encode(code);
-    form.edit(box, std::move(text));
-}
-
-void ModelSession::type(std::string_view control, std::string_view chars)
-{
-    std::size_t at = 0;
-    while (at < chars.size()) {
-        const int code = nextCodePoint(chars, at);
-        // Each key may change what can be reached, so look again every time.
-        if (Control *box = reachable(control))
-            typeCode(*box, code);
-        m_platform.settle();
-    }
-}
-
 void ModelSession::key(std::string_view control, int code)
 {
-    if (Control *box = reachable(control))
-        typeCode(*box, code);
+    Control *box = reachable(control);
+    Form *form = m_platform.activeWindow();
+    code = box ? form->keyPress(*box, code) : 0;
+    if (code != 0 && !box->isLocked() && box->kind() == Kind::TextBox) {
+        std::string text = box->text();
+        if (code == keys::backspace)
+            dropLast(text);
+        else if (code == keys::enter && box->isMultiLine())
+            text += "\r\n";
+        else if (code >= keys::space)
+            text += encode(code);
+        form->edit(*box, std::move(text));
+    }
     m_platform.settle();
 }
 

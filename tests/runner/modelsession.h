@@ -10,7 +10,6 @@ class Control;
 class ModelSession : public Session {
 public:
     void menu(std::string_view item) override;
-    void type(std::string_view control, std::string_view chars) override;
     void key(std::string_view control, int code) override;
     void paste(std::string_view control, std::string_view text) override;
     void clear(std::string_view control) override;
@@ -30,7 +29,6 @@ private:
     // The named control of the active window when the user can reach it.
     Control *reachable(std::string_view name);
     Control &find(std::string_view name);
-    void typeCode(Control &box, int code);
 
     ModelPlatform m_platform;
 };

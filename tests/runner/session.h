@@ -22,8 +22,8 @@ public:
     virtual ~Session() = default;
 
     virtual void menu(std::string_view item) = 0;
-    // Each character (UTF-8 in `chars`) goes through KeyPress, as typing does.
-    virtual void type(std::string_view control, std::string_view chars) = 0;
+    // One key typed, with the character code of a scenario's `key` step; the
+    // runner types each character of a `type` step this way.
     virtual void key(std::string_view control, int code) = 0;
     virtual void paste(std::string_view control, std::string_view text) = 0;
     virtual void clear(std::string_view control) = 0;

@@ -127,24 +127,13 @@ void GuiSession::menu(std::string_view item)
     settle();
 }
 
-void GuiSession::typeCode(std::string_view control, int code)
+void GuiSession::key(std::string_view control, int code)
 {
     if (QWidget *box = reachable(control)) {
         moveCaretToEnd(box);
         sendCharacter(box, code);
     }
     settle();
-}
-
-void GuiSession::type(std::string_view control, std::string_view chars)
-{
-    for (const char32_t character : qText(chars).toUcs4())
-        typeCode(control, static_cast<int>(character));
-}
-
-void GuiSession::key(std::string_view control, int code)
-{
-    typeCode(control, code);
 }
 
 void GuiSession::paste(std::string_view control, std::string_view text)

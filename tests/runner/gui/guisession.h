@@ -20,7 +20,6 @@ public:
     ~GuiSession() override;
 
     void menu(std::string_view item) override;
-    void type(std::string_view control, std::string_view chars) override;
     void key(std::string_view control, int code) override;
     void paste(std::string_view control, std::string_view text) override;
     void clear(std::string_view control) override;
@@ -45,7 +44,6 @@ private:
     QWidget *find(std::string_view control) const;
     // The same, when the user can reach it now; null otherwise.
     QWidget *reachable(std::string_view control) const;
-    void typeCode(std::string_view control, int code);
 
     EventLog m_log;
     StepwiseWaiting m_waiting;
