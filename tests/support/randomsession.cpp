@@ -86,9 +86,7 @@ const Reference &referenceOf(const std::string &window)
         if (isResultLabel(*controls[i]))
             reference.resultLabels.push_back(i);
     }
-    // The same events, in the same order, as a platform gives a window it opens.
-    for (const Event event : {Event::Load, Event::Resize, Event::Activate, Event::Paint})
-        opened->formEvent(event);
+    ModelPlatform::opened(*opened);
     reference.state = stateOf(*opened);
     return references.emplace(window, std::move(reference)).first->second;
 }
