@@ -27,13 +27,9 @@ public:
                {
                    image("imgPortrait", "portrait").at(7500, 4500, 1500, 1500),
                    frame("fraBox", "Riquadro").at(600, 600, 3000, 1500).fore(colors::red),
-                   label("lblInFrame", "Dentro").at(150, 300, 1200, 300).in("fraBox"),
                    tabControl("tabPages", {"Uno", "Due"}).at(4200, 600, 3000, 2100).tab(3),
                    textBox("txtPage0").at(150, 600, 1200, 300).in("tabPages", 0).tab(4).tip("Misura"),
-                   button("cmdPage1", "Pagina").at(150, 600, 1200, 300).in("tabPages", 1).tab(5),
                    line("linDiag", 150, 150, 1500, 900).border(colors::navy, 3, LineStyle::DashDot),
-                   shapeControl("shpRing", ShapeKind::Circle).at(300, 3000, 1500, 900)
-                       .border(colors::teal, 2).fill(FillStyle::Cross, colors::red),
                    textBox("txtName").describedBy("lblName").at(1500, 4200, 1500, 300).tab(1),
                    label("lblName", "&Nome:").at(150, 4200, 1800, 300).tab(0),
                    button("cmdOk", "&Calcola").at(3300, 4200, 1200, 375).tab(2),
