@@ -47,8 +47,8 @@ std::optional<std::string> mirrorMismatch(const QtPlatform &program)
     const Form &form = window->form();
     if (!window->isVisible())
         return form.name() + " is active but not on screen";
-    if (window->windowTitle().toStdString() != form.caption())
-        return form.name() + " is titled " + quote(window->windowTitle().toStdString());
+    if (const std::string title = *readShown(*window, "form", Readable::Caption); title != quote(form.caption()))
+        return form.name() + " is titled " + title;
     for (const auto &control : form.controls()) {
         const Control &c = *control;
         const auto mismatch = [&](std::string_view property, const std::string &shown, const std::string &held) {
