@@ -146,18 +146,14 @@ std::string ModelSession::activeWindow()
     return form ? form->name() : "none";
 }
 
-std::string ModelSession::read(std::string_view name, std::string_view property)
+std::string ModelSession::read(std::string_view name, Readable property)
 {
-    if (name == "form" && property == "Caption") {
-        const Form *form = m_platform.activeWindow();
-        if (!form)
-            throw ScenarioError("the program has ended");
-        return quote(form->caption());
-    }
-    const std::optional<ReadableProperty> readableProperty = readable(property);
-    if (!readableProperty)
-        throw ScenarioError("no property " + std::string(property));
-    return readModel(find(name), readableProperty->which);
+    const Form *form = m_platform.activeWindow();
+    if (name != "form" || property != Readable::Caption)
+        return readModel(find(name), property);
+    if (!form)
+        throw ScenarioError("the program has ended");
+    return quote(form->caption());
 }
 
 std::vector<std::string> ModelSession::takeEvents()

@@ -125,7 +125,7 @@ std::optional<std::string> check(Session &session, const Step &step)
         throw ScenarioError("cannot read the value " + value.text);
     if (kind == ValueKind::Color)
         expected = session.showColor(*expected);
-    const std::string actual = session.read(control, property);
+    const std::string actual = session.read(control, readableProperty->which);
     if (actual != *expected)
         return "expected " + target + " " + *expected + ", got " + actual;
     return std::nullopt;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "propertyvalue.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,7 +41,7 @@ public:
     virtual std::string activeWindow() = 0;
     // A property of a control of the active window ("form" for the window
     // itself), in the canonical text of formatValue (propertyvalue.h).
-    virtual std::string read(std::string_view control, std::string_view property) = 0;
+    virtual std::string read(std::string_view control, Readable property) = 0;
     // A colour as this session shows it: a system colour may come out as the
     // plain colour it stands for.
     virtual std::string showColor(std::string_view canonical) { return std::string(canonical); }

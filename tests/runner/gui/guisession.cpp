@@ -248,15 +248,14 @@ std::string GuiSession::activeWindow()
     return active ? active->objectName().toStdString() : "none";
 }
 
-std::string GuiSession::read(std::string_view control, std::string_view property)
+std::string GuiSession::read(std::string_view control, Readable property)
 {
     FormWidget &active = window();
-    if ((control != "form" || property != "Caption") && !active.form().find(control))
+    if ((control != "form" || property != Readable::Caption) && !active.form().find(control))
         throw ScenarioError("no control " + std::string(control) + " in " + active.objectName().toStdString());
-    const std::optional<ReadableProperty> readableProperty = readable(property);
-    std::optional<std::string> shown = readableProperty ? readShown(active, control, readableProperty->which) : std::nullopt;
+    const std::optional<std::string> shown = readShown(active, control, property);
     if (!shown)
-        throw ScenarioError("no property " + std::string(property) + " of " + std::string(control));
+        throw ScenarioError("no property " + std::string(nameOf(property)) + " of " + std::string(control));
     return *shown;
 }
 

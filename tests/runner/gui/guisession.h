@@ -30,7 +30,7 @@ public:
     void setPrinter(bool on) override;
     void wait(int milliseconds) override;
     std::string activeWindow() override;
-    std::string read(std::string_view control, std::string_view property) override;
+    std::string read(std::string_view control, Readable property) override;
     std::string showColor(std::string_view canonical) override;
     std::vector<std::string> takeEvents() override;
     Form *activeForm() override;
