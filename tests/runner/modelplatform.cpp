@@ -11,12 +11,8 @@
 ModelPlatform::ModelPlatform()
 {
     m_open.push_back(createWindow("frmGeomira", *this));
-    Form &main = *m_open.back();
-    main.formEvent(Event::Load);
-    main.formEvent(Event::Resize);
-    main.formEvent(Event::Activate);
-    main.formEvent(Event::Paint);
-    m_lastActive = &main;
+    opened(*m_open.back());
+    m_lastActive = m_open.back().get();
 }
 
 ModelPlatform::~ModelPlatform() = default;
@@ -51,10 +47,13 @@ void ModelPlatform::showModal(std::string_view formName)
     Form &shown = *form;
     m_open.push_back(std::move(form));
     record("show " + shown.name());
-    shown.formEvent(Event::Load);
-    shown.formEvent(Event::Resize);
-    shown.formEvent(Event::Activate);
-    shown.formEvent(Event::Paint);
+    opened(shown);
+}
+
+void ModelPlatform::opened(Form &form)
+{
+    for (const Event event : {Event::Load, Event::Resize, Event::Activate, Event::Paint})
+        form.formEvent(event);
 }
 
 void ModelPlatform::unload(Form &form)

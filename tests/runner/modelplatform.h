@@ -36,6 +36,8 @@ public:
     // After each user action: discards unloaded windows and activates the new top one.
     void settle();
     std::vector<std::string> takeEvents();
+    // The events a window gets as it opens, in order.
+    static void opened(Form &form);
 
 private:
     void record(std::string event);

@@ -7,51 +7,22 @@
 #include "propertyvalue.h"
 
 namespace {
-// Decodes one UTF-8 character at `at`, advancing it; malformed bytes stand for themselves.
-int nextCodePoint(std::string_view text, std::size_t &at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-    if (at + length > text.size() || length == 1) {
-        ++at;
-        return lead;
-    }
-    int code = lead & (0xFF >> (length + 1));
-    for (int i = 1; i < length; ++i)
-        code = (code << 6) | (byte(at + i) & 0x3F);
-    at += length;
-    return code;
-}
-
 std::string encode(int code)
 {
-    std::string out;
-    const auto c = static_cast<unsigned>(code);
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    if (code < 0x80)
+        return std::string(1, static_cast<char>(code));
+    const int length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+    std::string out(static_cast<std::size_t>(length), '\0');
+    for (int i = length - 1; i > 0; --i, code >>= 6)
+        out[static_cast<std::size_t>(i)] = static_cast<char>(0x80 | (code & 0x3F));
+    out[0] = static_cast<char>((0xF00 >> length) | code);
     return out;
 }
 
 // Removes the last character, as Backspace does with the caret at the end.
 void dropLast(std::string &text)
 {
-    if (text.empty())
-        return;
-    std::size_t at = text.size() - 1;
+    std::size_t at = text.empty() ? 0 : text.size() - 1;
     while (at > 0 && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
         --at;
     text.erase(at);
@@ -86,38 +57,21 @@ void ModelSession::menu(std::string_view item)
     }
 }
 
-void ModelSession::typeCode(Control &box, int code)
-{
-    Form &form = *m_platform.activeWindow();
-    code = form.keyPress(box, code);
-    if (code == 0 || box.design().isLocked() || box.kind() != Kind::TextBox)
-        return;
-    std::string text = box.text();
-    if (code == keys::backspace)
-        dropLast(text);
-    else if (code == keys::enter && box.design().isMultiLine())
-        text += "\r\n";
-    else if (code >= keys::space)
-        text += encode(code);
-    form.edit(box, std::move(text));
-}
-
-void ModelSession::type(std::string_view control, std::string_view chars)
-{
-    std::size_t at = 0;
-    while (at < chars.size()) {
-        const int code = nextCodePoint(chars, at);
-        // Each key may change what can be reached, so look again every time.
-        if (Control *box = reachable(control))
-            typeCode(*box, code);
-        m_platform.settle();
-    }
-}
-
 void ModelSession::key(std::string_view control, int code)
 {
-    if (Control *box = reachable(control))
-        typeCode(*box, code);
+    Control *box = reachable(control);
+    Form *form = m_platform.activeWindow();
+    code = box ? form->keyPress(*box, code) : 0;
+    if (code != 0 && !box->design().isLocked() && box->kind() == Kind::TextBox) {
+        std::string text = box->text();
+        if (code == keys::backspace)
+            dropLast(text);
+        else if (code == keys::enter && box->design().isMultiLine())
+            text += "\r\n";
+        else if (code >= keys::space)
+            text += encode(code);
+        form->edit(*box, std::move(text));
+    }
     m_platform.settle();
 }
 
@@ -192,21 +146,23 @@ std::string ModelSession::activeWindow()
     return form ? form->name() : "none";
 }
 
-std::string ModelSession::read(std::string_view name, std::string_view property)
+std::string ModelSession::read(std::string_view name, Readable property)
 {
-    if (name == "form" && property == "Caption") {
-        const Form *form = m_platform.activeWindow();
-        if (!form)
-            throw ScenarioError("the program has ended");
-        return quote(form->caption());
-    }
-    const std::optional<ReadableProperty> readableProperty = readable(property);
-    if (!readableProperty)
-        throw ScenarioError("no property " + std::string(property));
-    return readModel(find(name), readableProperty->which);
+    const Form *form = m_platform.activeWindow();
+    if (name != "form" || property != Readable::Caption)
+        return readModel(find(name), property);
+    if (!form)
+        throw ScenarioError("the program has ended");
+    return quote(form->caption());
 }
 
 std::vector<std::string> ModelSession::takeEvents()
 {
     return m_platform.takeEvents();
+}
+
+void ModelSession::open(std::string_view window)
+{
+    m_platform.showModal(window);
+    m_platform.settle();
 }

@@ -5,13 +5,11 @@
 #include "session.h"
 
 class Control;
-class Form;
 
 // A scenario's program run on the window models alone.
 class ModelSession : public Session {
 public:
     void menu(std::string_view item) override;
-    void type(std::string_view control, std::string_view chars) override;
     void key(std::string_view control, int code) override;
     void paste(std::string_view control, std::string_view text) override;
     void clear(std::string_view control) override;
@@ -22,16 +20,15 @@ public:
     void setPrinter(bool on) override;
     void wait(int milliseconds) override;
     std::string activeWindow() override;
-    std::string read(std::string_view control, std::string_view property) override;
+    std::string read(std::string_view control, Readable property) override;
     std::vector<std::string> takeEvents() override;
-    // The program's windows, for tests that reach past the user's steps.
-    ModelPlatform &platform() { return m_platform; }
+    Form *activeForm() override { return m_platform.activeWindow(); }
+    void open(std::string_view window) override;
 
 private:
     // The named control of the active window when the user can reach it.
     Control *reachable(std::string_view name);
     Control &find(std::string_view name);
-    void typeCode(Control &box, int code);
 
     ModelPlatform m_platform;
 };

@@ -139,8 +139,10 @@ std::optional<std::string> canonicalValue(ValueKind kind, std::string_view writt
         return std::to_string(value);
     }
     case ValueKind::Fill:
-        if (written == "solid" || written == "transparent" || written == "cross" || written == "upward-diagonal")
-            return std::string(written);
+        for (const FillStyle style : {FillStyle::Solid, FillStyle::Transparent, FillStyle::Cross, FillStyle::UpwardDiagonal}) {
+            if (formatFill(style) == written)
+                return std::string(written);
+        }
         return std::nullopt;
     }
     return std::nullopt;

@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <map>
 #include <ostream>
 #include <sstream>
 
@@ -69,101 +70,117 @@ std::vector<std::string> expectedEvents(const std::vector<Token> &args)
     return events;
 }
 
+// Decodes one UTF-8 character at `at`, advancing it; malformed bytes stand for themselves.
+int nextCodePoint(std::string_view text, std::size_t &at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 1;
+    if (length == 1 || at + length > text.size())
+        return text[at++] & 0xFF;
+    int code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        code = (code << 6) | (text[at + i] & 0x3F);
+    at += length;
+    return code;
+}
+
 void needs(const Step &step, std::size_t count)
 {
     if (step.args.size() != count)
         throw ScenarioError(step.verb + " takes " + std::to_string(count) + " argument(s)");
 }
 
-const std::string &word(const Step &step, std::size_t at)
+const std::string &argument(const Step &step, std::size_t at, Token::Type type)
 {
-    if (!isWord(step.args.at(at)))
-        throw ScenarioError(step.verb + " needs a name, not a string");
+    if (step.args.at(at).type != type)
+        throw ScenarioError(step.verb + (type == Token::Type::Word ? " needs a name, not a string" : " needs a quoted string"));
     return step.args[at].text;
 }
 
-const std::string &text(const Step &step, std::size_t at)
+std::optional<std::string> check(Session &session, const Step &step)
 {
-    if (!isString(step.args.at(at)))
-        throw ScenarioError(step.verb + " needs a quoted string");
-    return step.args[at].text;
+    needs(step, 2);
+    const std::string &target = argument(step, 0, Token::Type::Word);
+    if (target == "window") {
+        const std::string actual = session.activeWindow();
+        if (actual != argument(step, 1, Token::Type::Word))
+            return "expected window " + step.args[1].text + ", got " + actual;
+        return std::nullopt;
+    }
+    const std::size_t dot = target.find('.');
+    if (dot == std::string::npos)
+        throw ScenarioError("expect needs CONTROL.PROPERTY");
+    const std::string control = target.substr(0, dot);
+    const std::string property = target.substr(dot + 1);
+    const std::optional<ReadableProperty> readableProperty = readable(property);
+    if (!readableProperty)
+        throw ScenarioError("no property " + property);
+    const ValueKind kind = readableProperty->kind;
+    const Token &value = step.args[1];
+    if ((kind == ValueKind::String) != isString(value))
+        throw ScenarioError("the value of " + property + " is written " +
+                            (kind == ValueKind::String ? "in quotes" : "without quotes"));
+    std::optional<std::string> expected = canonicalValue(kind, value.text);
+    if (!expected)
+        throw ScenarioError("cannot read the value " + value.text);
+    if (kind == ValueKind::Color)
+        expected = session.showColor(*expected);
+    const std::string actual = session.read(control, readableProperty->which);
+    if (actual != *expected)
+        return "expected " + target + " " + *expected + ", got " + actual;
+    return std::nullopt;
 }
 
 // Carries out one step; a failed check comes back as its message.
 std::optional<std::string> perform(Session &session, const Step &step)
 {
     const std::string &verb = step.verb;
+    const auto name = [&] { return argument(step, 0, Token::Type::Word); };
+    const auto text = [&] { return argument(step, 1, Token::Type::String); };
     if (verb == "events") {
         const std::vector<std::string> expected = expectedEvents(step.args);
         const std::vector<std::string> actual = session.takeEvents();
         if (expected != actual)
             return "expected " + join(expected) + ", got " + join(actual);
-    } else if (verb == "expect") {
-        needs(step, 2);
-        const std::string &target = word(step, 0);
-        if (target == "window") {
-            const std::string actual = session.activeWindow();
-            if (actual != word(step, 1))
-                return "expected window " + word(step, 1) + ", got " + actual;
-            return std::nullopt;
-        }
-        const std::size_t dot = target.find('.');
-        if (dot == std::string::npos)
-            throw ScenarioError("expect needs CONTROL.PROPERTY");
-        const std::string control = target.substr(0, dot);
-        const std::string property = target.substr(dot + 1);
-        const std::optional<ReadableProperty> readableProperty = readable(property);
-        if (!readableProperty)
-            throw ScenarioError("no property " + property);
-        const ValueKind kind = readableProperty->kind;
-        const Token &value = step.args[1];
-        if ((kind == ValueKind::String) != isString(value))
-            throw ScenarioError("the value of " + property + " is written " +
-                                (kind == ValueKind::String ? "in quotes" : "without quotes"));
-        std::optional<std::string> expected = canonicalValue(kind, value.text);
-        if (!expected)
-            throw ScenarioError("cannot read the value " + value.text);
-        if (kind == ValueKind::Color)
-            expected = session.showColor(*expected);
-        const std::string actual = session.read(control, property);
-        if (actual != *expected)
-            return "expected " + target + " " + *expected + ", got " + actual;
-    } else if (verb == "menu") {
-        needs(step, 1);
-        session.menu(word(step, 0));
-    } else if (verb == "type" || verb == "paste") {
-        needs(step, 2);
-        if (verb == "type")
-            session.type(word(step, 0), text(step, 1));
-        else
-            session.paste(word(step, 0), text(step, 1));
+        return std::nullopt;
+    }
+    if (verb == "expect")
+        return check(session, step);
+    static const std::map<std::string_view, std::size_t> arguments{
+        {"menu", 1}, {"type", 2}, {"key", 2}, {"paste", 2}, {"clear", 1}, {"click", 1},
+        {"mousemove", 1}, {"tab", 1}, {"close", 0}, {"printer", 1}, {"wait", 1}};
+    const auto known = arguments.find(verb);
+    if (known == arguments.end())
+        throw ScenarioError("unknown step " + verb);
+    needs(step, known->second);
+    if (verb == "menu") {
+        session.menu(name());
+    } else if (verb == "type") {
+        // Each character as its own key, which may change what can be reached.
+        const std::string &control = name();
+        const std::string &chars = text();
+        for (std::size_t at = 0; at < chars.size();)
+            session.key(control, nextCodePoint(chars, at));
+    } else if (verb == "paste") {
+        session.paste(name(), text());
     } else if (verb == "key") {
-        needs(step, 2);
-        session.key(word(step, 0), integer(step.args[1]));
-    } else if (verb == "clear" || verb == "click" || verb == "mousemove") {
-        needs(step, 1);
-        if (verb == "clear")
-            session.clear(word(step, 0));
-        else if (verb == "click")
-            session.click(word(step, 0));
-        else
-            session.mouseMove(word(step, 0));
+        session.key(name(), integer(step.args[1]));
+    } else if (verb == "clear") {
+        session.clear(name());
+    } else if (verb == "click") {
+        session.click(name());
+    } else if (verb == "mousemove") {
+        session.mouseMove(name());
     } else if (verb == "tab") {
-        needs(step, 1);
         session.showTab(integer(step.args[0]));
     } else if (verb == "close") {
-        needs(step, 0);
         session.closeBox();
     } else if (verb == "printer") {
-        needs(step, 1);
-        if (word(step, 0) != "on" && word(step, 0) != "off")
+        if (name() != "on" && name() != "off")
             throw ScenarioError("printer is on or off");
-        session.setPrinter(word(step, 0) == "on");
-    } else if (verb == "wait") {
-        needs(step, 1);
-        session.wait(integer(step.args[0]));
+        session.setPrinter(name() == "on");
     } else {
-        throw ScenarioError("unknown step " + verb);
+        session.wait(integer(step.args[0]));
     }
     return std::nullopt;
 }

@@ -20,8 +20,8 @@ using Tamper = std::function<void(ModelSession &program)>;
 class TamperedSession final : public ModelSession {
 public:
     TamperedSession(Tamper afterClick, Tamper afterOpen)
-        : afterOpen(std::move(afterOpen))
-        , m_afterClick(std::move(afterClick))
+        : m_afterClick(std::move(afterClick))
+        , m_afterOpen(std::move(afterOpen))
     {
     }
 
@@ -31,23 +31,18 @@ public:
         if (m_afterClick)
             m_afterClick(*this);
     }
-    const Tamper afterOpen;
+
+    void open(std::string_view window) override
+    {
+        ModelSession::open(window);
+        if (m_afterOpen)
+            m_afterOpen(*this);
+    }
 
 private:
     Tamper m_afterClick;
+    Tamper m_afterOpen;
 };
-
-// Opening a window by its name goes through the tampering too.
-ProgramAccess programAccess(TamperedSession &program)
-{
-    ProgramAccess access = programAccess(static_cast<ModelSession &>(program));
-    access.open = [open = access.open, &program](std::string_view window) {
-        open(window);
-        if (program.afterOpen)
-            program.afterOpen(program);
-    };
-    return access;
-}
 
 // The first fault that random sessions of the sphere window find in the program.
 std::string firstFault(const Tamper &afterClick, const Tamper &afterOpen)
@@ -65,7 +60,7 @@ std::string firstFault(const Tamper &afterClick, const Tamper &afterOpen)
 // The sphere's control of that name, while the sphere is the active window.
 Control *sphereControl(ModelSession &program, std::string_view name)
 {
-    return program.activeWindow() == "frmSfera" ? program.platform().activeWindow()->find(name) : nullptr;
+    return program.activeWindow() == "frmSfera" ? program.activeForm()->find(name) : nullptr;
 }
 } // namespace
 

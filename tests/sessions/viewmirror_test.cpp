@@ -1,24 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "appearance.h"
 #include "catalog.h"
 #include "controlwidgets.h"
 #include "form.h"
 #include "formwidget.h"
 #include "guisession.h"
-#include "linewidget.h"
-#include "propertyvalue.h"
 #include "randomactions.h"
 #include "randomsession.h"
-#include "shapewidget.h"
-#include "tabcontrolwidget.h"
+#include "widgetreader.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QGroupBox>
 #include <QTest>
-#include <QTextEdit>
-#include <QTimer>
-#include <QVariant>
 
 #include <unistd.h>
 
@@ -26,7 +17,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace {
@@ -42,93 +32,13 @@ void dropSizeHintNotices(QtMsgType type, const QMessageLogContext &context, cons
         qtTestHandler(type, context, message);
 }
 
-// The text that a label, button, frame or box shows, as the model writes it.
-std::string shownText(const QWidget &widget)
+std::string pixels(QPoint at)
 {
-    if (const auto *area = qobject_cast<const QTextEdit *>(&widget))
-        return toModelLines(area->toPlainText());
-    const char *property = qobject_cast<const QGroupBox *>(&widget) ? "title" : "text";
-    return widget.property(property).toString().toStdString();
+    return std::to_string(at.x()) + "," + std::to_string(at.y());
 }
 
-// A property as the widget shows it and as the model holds it, in a scenario's writing.
-struct Shown {
-    const char *property;
-    std::string widget;
-    std::string model;
-};
-
-template <typename Value>
-std::string written(const Value &value)
-{
-    if constexpr (std::is_same_v<Value, bool>)
-        return formatBool(value);
-    else if constexpr (std::is_same_v<Value, QColor>)
-        return formatColor(fromQColor(value));
-    else
-        return std::to_string(value);
-}
-
-// A model's colour as Qt can show it.
-std::string shownColour(Color colour)
-{
-    return written(toQColor(colour));
-}
-
-std::vector<Shown> widgetProperties(const FormWidget &window, const Control &c, const QWidget &widget)
-{
-    const Kind kind = c.kind();
-    const bool hasText = kind == Kind::Label || kind == Kind::TextBox || kind == Kind::CommandButton
-        || kind == Kind::Frame;
-    // Where the control's top left corner is in its container, in pixels.
-    const auto *line = qobject_cast<const LineWidget *>(&widget);
-    const QPoint at = line ? line->box().topLeft() : widget.pos();
-    const QPoint offset = c.design().container().empty() ? window.clientRect().topLeft() : QPoint();
-    const QPoint held = offset + QPoint(twipsToPixels(c.design().left()), twipsToPixels(c.topTwips()));
-    std::vector<Shown> shown{
-        {"Caption", shownText(widget), hasText ? c.text() : std::string()},
-        {"Visible", written(!widget.isHidden()), written(c.isVisible())},
-        {"Enabled", written(!widget.testAttribute(Qt::WA_ForceDisabled)), written(c.isEnabled())},
-        {"Left", written(at.x()), written(held.x())},
-        {"Top", written(at.y()), written(held.y())},
-    };
-    const auto *shape = qobject_cast<const ShapeWidget *>(&widget);
-    if (line) {
-        shown.push_back({"BorderColor", written(line->color()), shownColour(c.borderColor())});
-        shown.push_back({"BorderWidth", written(line->penWidth()), written(c.borderWidth())});
-    } else if (shape) {
-        shown.push_back({"BorderColor", written(shape->borderColor()), shownColour(c.borderColor())});
-        shown.push_back({"BorderWidth", written(shape->borderWidth()), written(c.borderWidth())});
-        shown.push_back({"FillStyle", formatFill(shape->fillStyle()), formatFill(c.fillStyle())});
-        shown.push_back({"FillColor", written(shape->fillColor()), shownColour(c.design().fillColor())});
-    } else if (kind != Kind::Image) {
-        const QPalette &palette = widget.palette();
-        shown.push_back({"ForeColor", written(palette.color(QPalette::Active, foreRole(kind))), shownColour(c.foreColor())});
-        // A plain button has the system's face, whatever its BackColor.
-        if (kind != Kind::CommandButton || c.design().isGraphical())
-            shown.push_back(
-                {"BackColor", written(palette.color(QPalette::Active, backRole(kind))), shownColour(c.backColor())});
-        if (kind == Kind::Label)
-            shown.push_back({"opaque", written(widget.autoFillBackground()), written(c.design().isOpaque())});
-    }
-    if (const auto *tabs = qobject_cast<const TabControlWidget *>(&widget))
-        shown.push_back({"Tab", written(tabs->currentPage()), written(c.currentPage())});
-    return shown;
-}
-
-std::vector<Shown> properties(const FormWidget &window, const Control &c)
-{
-    if (c.kind() == Kind::Timer)
-        return {{"running", written(window.timer(c.name())->isActive()), written(c.isEnabled() && c.design().intervalMs() > 0)}};
-    if (c.kind() != Kind::Menu)
-        return widgetProperties(window, c, *window.controlWidget(c.name()));
-    const QAction &action = *window.menuAction(c.name());
-    return {{"Caption", action.text().toStdString(), c.text()},
-            {"Visible", written(action.isVisible()), written(c.isVisible())},
-            {"Enabled", written(action.isEnabled()), written(c.isEnabled())}};
-}
-
-// The active window's widgets against the model behind them.
+// The active window's widgets against the model behind them: every property
+// a scenario reads, as the reader of the widget runner reads it.
 std::optional<std::string> mirrorMismatch(const QtPlatform &program)
 {
     const FormWidget *window = program.activeWindow();
@@ -137,29 +47,39 @@ std::optional<std::string> mirrorMismatch(const QtPlatform &program)
     const Form &form = window->form();
     if (!window->isVisible())
         return form.name() + " is active but not on screen";
-    if (window->windowTitle().toStdString() != form.caption())
-        return form.name() + " is titled " + quote(window->windowTitle().toStdString());
+    if (const std::string title = *readShown(*window, "form", Readable::Caption); title != quote(form.caption()))
+        return form.name() + " is titled " + title;
     for (const auto &control : form.controls()) {
-        for (const Shown &shown : properties(*window, *control)) {
-            if (shown.widget != shown.model)
-                return form.name() + "." + control->name() + "." + shown.property + ": the widget shows "
-                    + quote(shown.widget) + ", the model holds " + quote(shown.model);
+        const Control &c = *control;
+        const auto mismatch = [&](std::string_view property, const std::string &shown, const std::string &held) {
+            return form.name() + "." + c.name() + "." + std::string(property) + ": the widget shows " + shown
+                + ", the model holds " + held;
+        };
+        for (const ReadableProperty &property : readableProperties()) {
+            const std::optional<std::string> shown = readShown(*window, c.name(), property.which);
+            // Positions are whole pixels (below); a plain button has the system's face, whatever its BackColor.
+            const bool plainFace = c.kind() == Kind::CommandButton && !c.design().isGraphical() && property.which == Readable::BackColor;
+            if (!shown || property.which == Readable::Top || property.which == Readable::Left || plainFace)
+                continue;
+            std::string held = readModel(c, property.which);
+            if (property.kind == ValueKind::Color)
+                held = shownColor(held);
+            if (*shown != held)
+                return mismatch(property.name, *shown, held);
         }
+        if (c.kind() == Kind::Menu || c.kind() == Kind::Timer)
+            continue;
+        const QPoint at = shownAt(*window, c);
+        const QPoint held(twipsToPixels(c.design().left()), twipsToPixels(c.topTwips()));
+        if (at != held)
+            return mismatch("position", pixels(at), pixels(held));
+        const QWidget &widget = *window->controlWidget(c.name());
+        if (c.kind() == Kind::Label && widget.autoFillBackground() != c.design().isOpaque())
+            return mismatch("opaque", formatBool(widget.autoFillBackground()), formatBool(c.design().isOpaque()));
     }
     return std::nullopt;
 }
 } // namespace
-
-// A session on the real windows, reached through their platform.
-ProgramAccess programAccess(GuiSession &program)
-{
-    QtPlatform &platform = program.platform();
-    return {[&platform] { return platform.activeWindow() ? &platform.activeWindow()->form() : nullptr; },
-            [&platform](std::string_view window) {
-                platform.showModal(window);
-                QCoreApplication::processEvents();
-            }};
-}
 
 class ViewMirrorTest : public QObject {
     Q_OBJECT

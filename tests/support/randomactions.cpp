@@ -168,20 +168,14 @@ std::optional<std::string> boxAction(ByteSource &bytes, const Form &window, std:
     return "clear " + box->name();
 }
 
-std::optional<std::string> click(ByteSource &bytes, const Form &window)
+// A click on a control, or the choice of a menu item.
+std::optional<std::string> click(ByteSource &bytes, const Form &window, bool onMenu = false)
 {
-    const Control *target = aim(bytes, window, controlsWhere(window, isPointable), Event::Click);
+    const Controls candidates = onMenu ? controlsOf(window, Kind::Menu) : controlsWhere(window, isPointable);
+    const Control *target = aim(bytes, window, candidates, Event::Click);
     if (!target)
         return std::nullopt;
-    return "click " + target->name();
-}
-
-std::optional<std::string> menu(ByteSource &bytes, const Form &window)
-{
-    const Control *item = aim(bytes, window, controlsOf(window, Kind::Menu), Event::Click);
-    if (!item)
-        return std::nullopt;
-    return "menu " + item->name();
+    return (onMenu ? "menu " : "click ") + target->name();
 }
 
 std::string mouseMove(ByteSource &bytes, const Form &window)
@@ -244,7 +238,7 @@ std::optional<std::string> nextAction(ByteSource &bytes, const Form &window)
     else if (pick < 184)
         action = click(bytes, window);
     else if (pick < 198)
-        action = menu(bytes, window);
+        action = click(bytes, window, true);
     else if (pick < 228)
         action = mouseMove(bytes, window);
     else if (pick < 242)

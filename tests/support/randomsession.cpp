@@ -5,7 +5,6 @@
 #include "control.h"
 #include "form.h"
 #include "modelplatform.h"
-#include "modelsession.h"
 #include "numbers.h"
 #include "propertyvalue.h"
 #include "randomactions.h"
@@ -66,7 +65,7 @@ std::optional<std::string> differenceOf(const Form &form, const std::vector<std:
     return "\n    " + shown(line, found) + "\n  instead of\n    " + shown(expectedLine, expected);
 }
 
-// A window just opened, and which of its labels are there for a result.
+// A window just opened, and where its result labels are.
 struct Reference {
     std::vector<std::size_t> resultLabels;
     std::vector<std::string> state;
@@ -86,9 +85,7 @@ const Reference &referenceOf(const std::string &window)
         if (controls[i]->design().role() == Role::Result)
             reference.resultLabels.push_back(i);
     }
-    // The same events, in the same order, as a platform gives a window it opens.
-    for (const Event event : {Event::Load, Event::Resize, Event::Activate, Event::Paint})
-        opened->formEvent(event);
+    ModelPlatform::opened(*opened);
     reference.state = stateOf(*opened);
     return references.emplace(window, std::move(reference)).first->second;
 }
@@ -99,12 +96,47 @@ bool isWrittenNumber(const std::string &text)
     return value && numberToText(*value) == text;
 }
 
-// The session's events and the property changes of every window it shows,
-// in the order they came: "event beep", "change frmSfera.Text1.Text \"1\"".
-class ChangeLog {
-public:
-    void attach(Session *session) { m_session = session; }
+using Entries = std::vector<std::string>;
 
+// One random session. What it hears (the session's events and the property
+// changes of every window it shows) is logged in the order it came: "event
+// beep", "change frmSfera.Text1.Text \"1\"".
+class Run {
+public:
+    Run(std::unique_ptr<Session> session, ByteSource &bytes, const ActionCheck &check)
+        : m_bytes(bytes)
+        , m_check(check)
+        , m_session(std::move(session))
+    {
+    }
+
+    ~Run()
+    {
+        // The windows may report as they go: no longer to this run.
+        const std::unique_ptr<Session> ending = std::move(m_session);
+    }
+
+    SessionOutcome go(std::string_view window, int maxActions)
+    {
+        m_main = m_session->activeWindow();
+        if (Form *first = m_session->activeForm())
+            watch(*first);
+        take();
+        m_outcome.fault = window != m_main ? open(std::string(window)) : checkOpened(window);
+        while (!m_outcome.fault && m_outcome.actions < maxActions) {
+            Form *active = m_session->activeForm();
+            const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
+            if (!action)
+                break;
+            m_outcome.steps.push_back(*action);
+            // A copy: the action may close the window, and its name goes with it.
+            m_outcome.fault = step(*action, std::string(active->name()));
+        }
+        m_outcome.ended = m_session->activeWindow() == "none";
+        return std::move(m_outcome);
+    }
+
+private:
     void watch(Form &form)
     {
         form.observe([this, &form](const Control &control, Property property) {
@@ -115,68 +147,31 @@ public:
         });
     }
 
-    std::vector<std::string> take()
-    {
-        pullEvents();
-        return std::exchange(m_entries, {});
-    }
-
-private:
     void pullEvents()
     {
         for (std::string &event : m_session->takeEvents())
             m_entries.push_back("event " + event);
     }
 
-    Session *m_session = nullptr;
-    std::vector<std::string> m_entries;
-};
-
-using Entries = std::vector<std::string>;
-
-class Run {
-public:
-    Run(Session &session, const ProgramAccess &program, ChangeLog &log, ByteSource &bytes, const ActionCheck &check)
-        : m_session(session)
-        , m_program(program)
-        , m_log(log)
-        , m_bytes(bytes)
-        , m_check(check)
+    // What was heard since the last call; a window just shown is watched from now on.
+    Entries take()
     {
+        pullEvents();
+        Form *active = m_session->activeForm();
+        if (active && std::find(m_entries.begin(), m_entries.end(), "event show " + active->name()) != m_entries.end())
+            watch(*active);
+        return std::exchange(m_entries, {});
     }
 
-    SessionOutcome go(std::string_view window, int maxActions)
-    {
-        m_main = m_session.activeWindow();
-        if (Form *first = m_program.activeForm()) {
-            m_log.watch(*first);
-            m_log.take();
-        }
-        m_outcome.fault = window != m_main ? open(std::string(window)) : checkOpened(window);
-        while (!m_outcome.fault && m_outcome.actions < maxActions) {
-            Form *active = m_program.activeForm();
-            const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
-            if (!action)
-                break;
-            m_outcome.steps.push_back(*action);
-            // A copy: the action may close the window, and its name goes with it.
-            m_outcome.fault = step(*action, std::string(active->name()));
-        }
-        m_outcome.ended = m_session.activeWindow() == "none";
-        return std::move(m_outcome);
-    }
-
-private:
     std::optional<std::string> step(const std::string &action, const std::string &before)
     {
         try {
-            runStep(m_session, action);
+            runStep(*m_session, action);
         } catch (const std::exception &error) {
             return "it threw: " + std::string(error.what());
         }
         ++m_outcome.actions;
-        const Entries entries = m_log.take();
-        watchShown(entries);
+        const Entries entries = take();
         std::optional<std::string> fault = checkAction(action, before, entries);
         if (!fault)
             fault = furtherCheck();
@@ -188,7 +183,7 @@ private:
         }
         for (const std::string &entry : entries) {
             const std::string closed = entry.starts_with("event close ") ? entry.substr(12) : "";
-            if (!closed.empty() && closed != m_main && m_session.activeWindow() != "none")
+            if (!closed.empty() && closed != m_main && m_session->activeWindow() != "none")
                 return open(closed);
         }
         return std::nullopt;
@@ -196,22 +191,10 @@ private:
 
     std::optional<std::string> furtherCheck()
     {
-        if (!m_check)
-            return std::nullopt;
         try {
-            return m_check(m_session);
+            return m_check ? m_check(*m_session) : std::nullopt;
         } catch (const std::exception &error) {
             return "the check threw: " + std::string(error.what());
-        }
-    }
-
-    // A window just shown is the active one; its changes are logged from now on.
-    void watchShown(const Entries &entries)
-    {
-        Form *active = m_program.activeForm();
-        for (const std::string &entry : entries) {
-            if (active && entry == "event show " + active->name())
-                m_log.watch(*active);
         }
     }
 
@@ -227,7 +210,7 @@ private:
             else if (entry.starts_with("change ") && message)
                 return entry.substr(7) + " after the " + message->substr(6);
         }
-        const bool ended = m_session.activeWindow() == "none";
+        const bool ended = m_session->activeWindow() == "none";
         const bool endReported = std::find(entries.begin(), entries.end(), "event end") != entries.end();
         if (ended != endReported)
             return ended ? "the program ended without an end event" : "an end event, but a window is still active";
@@ -236,17 +219,14 @@ private:
             return "the program ended, but neither a timer nor the main window's close box ended it";
         if (closesMain && !ended)
             return "the main window's close box did not end the program";
-        if (ended)
-            return std::nullopt;
-        return checkResults();
+        return ended ? std::nullopt : checkResults();
     }
 
     std::optional<std::string> checkResults()
     {
-        const Form &form = *m_program.activeForm();
-        const auto &controls = form.controls();
+        const Form &form = *m_session->activeForm();
         for (const std::size_t index : referenceOf(form.name()).resultLabels) {
-            const Control &label = *controls.at(index);
+            const Control &label = *form.controls().at(index);
             if (!label.text().empty() && !isWrittenNumber(label.text()))
                 return form.name() + "." + label.name() + " shows " + quote(label.text()) + ", which is no result";
         }
@@ -257,21 +237,20 @@ private:
     {
         m_outcome.steps.push_back("# open " + window);
         try {
-            m_program.open(window);
+            m_session->open(window);
         } catch (const std::exception &error) {
             return "opening " + window + " threw: " + error.what();
         }
-        watchShown(m_log.take());
-        if (m_session.activeWindow() != window)
-            return window + " did not open; the active window is " + m_session.activeWindow();
-        if (std::optional<std::string> fault = checkOpened(window))
-            return fault;
-        return furtherCheck();
+        take();
+        if (m_session->activeWindow() != window)
+            return window + " did not open; the active window is " + m_session->activeWindow();
+        std::optional<std::string> fault = checkOpened(window);
+        return fault ? fault : furtherCheck();
     }
 
     std::optional<std::string> checkOpened(std::string_view window)
     {
-        const Form *opened = m_program.activeForm();
+        const Form *opened = m_session->activeForm();
         if (!opened)
             return std::string(window) + " is not open";
         if (std::optional<std::string> difference = differenceOf(*opened, referenceOf(std::string(window)).state))
@@ -279,13 +258,12 @@ private:
         return std::nullopt;
     }
 
-    Session &m_session;
-    const ProgramAccess &m_program;
-    ChangeLog &m_log;
+    Entries m_entries;
     ByteSource &m_bytes;
     const ActionCheck &m_check;
     std::string m_main;
     SessionOutcome m_outcome;
+    std::unique_ptr<Session> m_session; // last, so that it goes first
 };
 } // namespace
 
@@ -298,29 +276,11 @@ std::vector<std::string> stateOf(const Form &form)
     return lines;
 }
 
-ProgramAccess programAccess(ModelSession &program)
+SessionOutcome runRandomSession(std::unique_ptr<Session> session, ByteSource &bytes, std::string_view window,
+                                int maxActions, const ActionCheck &check)
 {
-    ModelPlatform &platform = program.platform();
-    // A window is shown over the active one as a handler that opens it shows it.
-    return {[&platform] { return platform.activeWindow(); },
-            [&platform](std::string_view window) {
-                platform.showModal(window);
-                platform.settle();
-            }};
+    return Run(std::move(session), bytes, check).go(window, maxActions);
 }
-
-SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramAccess &access, ByteSource &bytes,
-                                std::string_view window, int maxActions, const ActionCheck &check)
-{
-    // The log outlives the session, whose windows report to it.
-    ChangeLog log;
-    const std::unique_ptr<Session> running = std::move(session);
-    log.attach(running.get());
-    SessionOutcome outcome = Run(*running, access, log, bytes, check).go(window, maxActions);
-    log.attach(nullptr);
-    return outcome;
-}
-
 std::vector<std::uint32_t> sessionSeeds(const char *countVariable, int fallback)
 {
     if (const char *seed = std::getenv("GEOMIRA_RANDOM_SEED"))

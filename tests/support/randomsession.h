@@ -11,7 +11,6 @@
 
 class ByteSource;
 class Form;
-class ModelSession;
 class Session;
 
 // A further check after each action (the view against its model, say): the
@@ -28,28 +27,22 @@ struct SessionOutcome {
 // What a window holds that can change at run time: its own line, then one a control.
 std::vector<std::string> stateOf(const Form &form);
 
-// What a random session needs of its program besides the steps of a scenario:
-// the model behind the active window, and a way to open any window by its name.
-struct ProgramAccess {
-    std::function<Form *()> activeForm;
-    std::function<void(std::string_view)> open;
-};
-
-// Opens the window in a fresh program (unless it is the first window) and
-// performs up to `maxActions` random actions on whatever window is active,
-// until the bytes run out or the program ends. After each action it checks:
+// Opens the window in the session's fresh program (unless it is the first
+// window) and performs up to `maxActions` random actions on whatever window is
+// active, each a scenario step run as the scenario runner runs it, until the
+// bytes run out or the program ends. After each action it checks:
 //  - nothing was thrown;
 //  - at most one message box came, and no property of any window changed
 //    after it (what a handler does before its checks comes before the box);
-//  - every label left blank in the window's design is blank or shows a number
-//    in the program's own writing (numberToText of what it reads back as);
+//  - every result label is blank or shows a number in the program's own
+//    writing (numberToText of what it reads back as);
 //  - the program ended only through a timer, or through the main window's
 //    close box, which always ends it;
 //  - a window that closed (not the main one) opens again in the state of a
 //    window just opened: every property of every control as in a new instance.
 // The session lives until the run ends, and its windows with it.
-SessionOutcome runRandomSession(std::unique_ptr<Session> session, const ProgramAccess &access, ByteSource &bytes,
-                                std::string_view window, int maxActions, const ActionCheck &check = {});
+SessionOutcome runRandomSession(std::unique_ptr<Session> session, ByteSource &bytes, std::string_view window,
+                                int maxActions, const ActionCheck &check = {});
 
 // The seeds of a window's random sessions: 0 to count - 1, where the count is
 // `fallback` or the number in the environment variable `countVariable`; only
@@ -58,15 +51,3 @@ std::vector<std::uint32_t> sessionSeeds(const char *countVariable, int fallback)
 
 // A failed session, told so that it can be run again.
 std::string failureReport(std::string_view window, std::uint32_t seed, const SessionOutcome &outcome);
-
-// A session on the models, reached through their platform.
-ProgramAccess programAccess(ModelSession &program);
-
-// The same for a session whose program is reached through programAccess(session).
-template <typename ProgramSession>
-SessionOutcome runRandomSession(std::unique_ptr<ProgramSession> session, ByteSource &bytes, std::string_view window,
-                                int maxActions, const ActionCheck &check = {})
-{
-    const ProgramAccess access = programAccess(*session);
-    return runRandomSession(std::move(session), access, bytes, window, maxActions, check);
-}

@@ -4,8 +4,7 @@
 // computes with, and a menu item it activates answers at once.
 #include "form.h"
 #include "formwidget.h"
-#include "qtplatform.h"
-#include "stepwiseseams.h"
+#include "guisession.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -44,13 +43,10 @@ void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter()
     QFETCH(QString, typed);
     QFETCH(QString, set);
     QFETCH(QString, taken);
-    StepwiseWaiting stepwise;
-    TrialPrinter printer;
-    QtPlatform platform(stepwise, printer);
-    platform.start("frmGeomira");
+    GuiSession session;
     if (window != "frmGeomira")
-        platform.showModal(window.toStdString());
-    FormWidget *shown = platform.activeWindow();
+        session.open(window.toStdString());
+    const FormWidget *shown = session.platform().activeWindow();
     auto *line = shown->findChild<QLineEdit *>(box);
     QTest::keyClicks(line, typed);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(line);
@@ -61,11 +57,8 @@ void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter()
 
 void AssistiveToolsTest::menuItemAnswersBeforeItsWindowOpens()
 {
-    StepwiseWaiting stepwise;
-    TrialPrinter printer;
-    EventLog log;
-    QtPlatform platform(stepwise, printer, &log);
-    platform.start("frmGeomira");
+    GuiSession session;
+    const QtPlatform &platform = session.platform();
     QAccessibleInterface *menuBar = QAccessible::queryAccessibleInterface(platform.mainWindow()->findChild<QMenuBar *>());
     QAccessibleInterface *info = nullptr;
     for (int i = 0; i < menuBar->childCount(); ++i) {
@@ -79,7 +72,7 @@ void AssistiveToolsTest::menuItemAnswersBeforeItsWindowOpens()
     QCOMPARE(platform.activeWindow(), platform.mainWindow());
     QCoreApplication::processEvents();
     QCOMPARE(platform.activeWindow()->objectName(), "frmIo");
-    QCOMPARE(log.events, std::vector<std::string>{"show frmIo"});
+    QCOMPARE(session.takeEvents(), std::vector<std::string>{"show frmIo"});
 }
 
 QTEST_MAIN(AssistiveToolsTest)

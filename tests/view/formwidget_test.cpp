@@ -3,7 +3,6 @@
 #include "catalog.h"
 #include "form.h"
 #include "formwidget.h"
-#include "linewidget.h"
 #include "qtplatform.h"
 #include "stepwiseseams.h"
 
@@ -28,13 +27,9 @@ public:
                {
                    image("imgPortrait", "portrait").at(7500, 4500, 1500, 1500),
                    frame("fraBox", "Riquadro").at(600, 600, 3000, 1500).fore(colors::red),
-                   label("lblInFrame", "Dentro").at(150, 300, 1200, 300).in("fraBox"),
                    tabControl("tabPages", {"Uno", "Due"}).at(4200, 600, 3000, 2100).tab(3),
                    textBox("txtPage0").at(150, 600, 1200, 300).in("tabPages", 0).tab(4).tip("Misura"),
-                   button("cmdPage1", "Pagina").at(150, 600, 1200, 300).in("tabPages", 1).tab(5),
                    line("linDiag", 150, 150, 1500, 900).border(colors::navy, 3, LineStyle::DashDot),
-                   shapeControl("shpRing", ShapeKind::Circle).at(300, 3000, 1500, 900)
-                       .border(colors::teal, 2).fill(FillStyle::Cross, colors::red),
                    textBox("txtName").describedBy("lblName").at(1500, 4200, 1500, 300).tab(1),
                    label("lblName", "&Nome:").at(150, 4200, 1800, 300).tab(0),
                    button("cmdOk", "&Calcola").at(3300, 4200, 1200, 375).tab(2),
@@ -54,11 +49,6 @@ Sampler &samplerOf(FormWidget &window)
     return static_cast<Sampler &>(window.form());
 }
 
-QPoint pixelsOf(int left, int top)
-{
-    return QPoint(left / 15, top / 15);
-}
-
 // Whether `lower` lies below `upper` among their parent's children.
 bool isStackedBelow(const QWidget *lower, const QWidget *upper)
 {
@@ -74,14 +64,11 @@ private slots:
     void init() { m_platform = std::make_unique<QtPlatform>(m_waiting, m_printer); }
     void cleanup() { m_platform.reset(); }
 
-    void placesControlsInTheirContainers_data();
-    void placesControlsInTheirContainers();
-    void stacksGraphicsBelowWindowedControls();
+        void stacksGraphicsBelowWindowedControls();
     void enterAndEscapeStayInTheBox_data();
     void enterAndEscapeStayInTheBox();
     void paintsTheGradientOnTheMainWindow();
     void markerShownBeforeAMessageIsOnScreenWhileItIsUp();
-    void lineHasTheBoxOfItsEndsWhicheverComesFirst();
     void blockingModalWaitsForTheWindowToUnload();
 
 private:
@@ -91,33 +78,6 @@ private:
     TrialPrinter m_printer;
     std::unique_ptr<QtPlatform> m_platform;
 };
-
-void FormWidgetTest::placesControlsInTheirContainers_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("geometry");
-    // The client area starts below the menu bar; frames and tab pages place from their own corner.
-    QTest::newRow("on the window") << "txtName" << "frmSampler" << QRect(pixelsOf(1500, 4200), QSize(100, 20));
-    QTest::newRow("in a frame") << "lblInFrame" << "fraBox" << QRect(pixelsOf(150, 300), QSize(80, 20));
-    QTest::newRow("on a tab page") << "txtPage0" << "tabPages" << QRect(pixelsOf(150, 600), QSize(80, 20));
-    QTest::newRow("a shape") << "shpRing" << "frmSampler" << QRect(pixelsOf(300, 3000), QSize(100, 60));
-}
-
-void FormWidgetTest::placesControlsInTheirContainers()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, container);
-    QFETCH(QRect, geometry);
-    FormWidget window(makeSampler());
-    const QWidget *widget = window.controlWidget(control.toStdString());
-    const QWidget *holder = container == window.objectName() ? static_cast<QWidget *>(&window)
-                                                             : window.controlWidget(container.toStdString());
-    QCOMPARE(widget->mapTo(holder, QPoint()) - (holder == &window ? window.clientRect().topLeft() : QPoint()),
-             geometry.topLeft());
-    QCOMPARE(widget->size(), geometry.size());
-    QCOMPARE(window.clientRect().size(), QSize(600, 400));
-}
 
 void FormWidgetTest::stacksGraphicsBelowWindowedControls()
 {
@@ -213,20 +173,6 @@ void FormWidgetTest::blockingModalWaitsForTheWindowToUnload()
     QCOMPARE(message, QStringLiteral("Attenzione"));
     QCOMPARE(log.events, (std::vector<std::string>{"show frmIo", "close frmIo"}));
     QCOMPARE(platform.activeWindow(), platform.mainWindow());
-}
-
-void FormWidgetTest::lineHasTheBoxOfItsEndsWhicheverComesFirst()
-{
-    QWidget holder;
-    const QPoint left(10, 80);
-    const QPoint right(100, 20);
-    LineWidget rising(&holder);
-    rising.setEnds(left, right);
-    LineWidget falling(&holder);
-    falling.setEnds(right, left);
-    QCOMPARE(rising.box(), QRect(QPoint(10, 20), QPoint(100, 80)));
-    QCOMPARE(falling.box(), rising.box());
-    QCOMPARE(falling.geometry(), rising.geometry());
 }
 
 QTEST_MAIN(FormWidgetTest)

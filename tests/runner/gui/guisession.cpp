@@ -2,21 +2,16 @@
 #include "guisession.h"
 
 #include "appearance.h"
-#include "controlwidgets.h"
 #include "form.h"
 #include "formwidget.h"
 #include "keys.h"
-#include "linewidget.h"
-#include "propertyvalue.h"
-#include "shapewidget.h"
 #include "tabcontrolwidget.h"
+#include "widgetreader.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -27,8 +22,6 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -72,20 +65,6 @@ void sendMouseMove(QWidget *target, QPoint at)
     QApplication::sendEvent(target, &move);
 }
 
-QString textOf(const QWidget *widget)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (const auto *button = qobject_cast<const QPushButton *>(widget))
-        return button->text();
-    if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
-        return frame->title();
-    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
-        return line->text();
-    if (const auto *area = qobject_cast<const QTextEdit *>(widget))
-        return QString::fromStdString(toModelLines(area->toPlainText()));
-    return {};
-}
 } // namespace
 
 GuiSession::GuiSession()
@@ -148,24 +127,13 @@ void GuiSession::menu(std::string_view item)
     settle();
 }
 
-void GuiSession::typeCode(std::string_view control, int code)
+void GuiSession::key(std::string_view control, int code)
 {
     if (QWidget *box = reachable(control)) {
         moveCaretToEnd(box);
         sendCharacter(box, code);
     }
     settle();
-}
-
-void GuiSession::type(std::string_view control, std::string_view chars)
-{
-    for (const char32_t character : qText(chars).toUcs4())
-        typeCode(control, static_cast<int>(character));
-}
-
-void GuiSession::key(std::string_view control, int code)
-{
-    typeCode(control, code);
 }
 
 void GuiSession::paste(std::string_view control, std::string_view text)
@@ -280,96 +248,35 @@ std::string GuiSession::activeWindow()
     return active ? active->objectName().toStdString() : "none";
 }
 
-std::string GuiSession::read(std::string_view control, std::string_view property)
+std::string GuiSession::read(std::string_view control, Readable property)
 {
     FormWidget &active = window();
-    if (control == "form" && property == "Caption")
-        return quote(active.windowTitle().toStdString());
-    const Control *model = active.form().find(control);
-    if (!model)
+    if ((control != "form" || property != Readable::Caption) && !active.form().find(control))
         throw ScenarioError("no control " + std::string(control) + " in " + active.objectName().toStdString());
-    if (model->kind() == Kind::Menu) {
-        const auto *action = active.findChild<QAction *>(qText(control));
-        if (property == "Caption" || property == "Text")
-            return quote(action->text().toStdString());
-        if (property == "Visible")
-            return formatBool(action->isVisible());
-        if (property == "Enabled")
-            return formatBool(action->isEnabled());
-    } else if (model->kind() == Kind::Timer) {
-        if (property == "Enabled")
-            return formatBool(active.findChild<QTimer *>(qText(control))->isActive());
-    } else {
-        return readWidget(control, property);
-    }
-    throw ScenarioError("no property " + std::string(property) + " of " + std::string(control));
-}
-
-std::string GuiSession::readWidget(std::string_view control, std::string_view property) const
-{
-    FormWidget &active = window();
-    const Control &model = *active.form().find(control);
-    const QWidget *widget = find(control);
-    const auto *line = qobject_cast<const LineWidget *>(widget);
-    const auto *shape = qobject_cast<const ShapeWidget *>(widget);
-    const std::optional<ReadableProperty> readableProperty = readable(property);
-    if (!readableProperty)
-        throw ScenarioError("no property " + std::string(property));
-    switch (readableProperty->which) {
-    case Readable::Caption:
-    case Readable::Text: return quote(textOf(widget).toStdString());
-    case Readable::ToolTipText: return quote(widget->toolTip().toStdString());
-    case Readable::Visible: return formatBool(!widget->isHidden());
-    case Readable::Enabled: return formatBool(!widget->testAttribute(Qt::WA_ForceDisabled));
-    case Readable::ForeColor:
-        return formatColor(fromQColor(widget->palette().color(QPalette::Active, foreRole(model.kind()))));
-    case Readable::BackColor:
-        return formatColor(fromQColor(widget->palette().color(QPalette::Active, backRole(model.kind()))));
-    case Readable::BorderColor:
-        if (line || shape)
-            return formatColor(fromQColor(line ? line->color() : shape->borderColor()));
-        break;
-    case Readable::BorderWidth:
-        if (line || shape)
-            return std::to_string(line ? line->penWidth() : shape->borderWidth());
-        break;
-    case Readable::FillColor:
-        if (shape)
-            return formatColor(fromQColor(shape->fillColor()));
-        break;
-    case Readable::FillStyle:
-        if (shape)
-            return formatFill(shape->fillStyle());
-        break;
-    case Readable::Tab:
-        if (const auto *tabs = qobject_cast<const TabControlWidget *>(widget))
-            return std::to_string(tabs->currentPage());
-        break;
-    case Readable::Top:
-    case Readable::Left: {
-        QPoint at = line ? line->box().topLeft() : widget->pos();
-        const bool onWindow = model.design().container().empty();
-        if (onWindow)
-            at -= active.clientRect().topLeft();
-        const bool top = readableProperty->which == Readable::Top;
-        const int twips = (top ? at.y() : at.x()) * twipsPerPixel;
-        const Form &form = active.form();
-        // The window's own scale, when it has one, measures the controls placed on it.
-        if (top && onWindow && form.design().scaleHeight != 0)
-            return std::to_string(std::lround(static_cast<double>(twips) * form.design().scaleHeight / form.clientHeight()));
-        return std::to_string(twips);
-    }
-    }
-    throw ScenarioError("no property " + std::string(property) + " of " + std::string(control));
+    const std::optional<std::string> shown = readShown(active, control, property);
+    if (!shown)
+        throw ScenarioError("no property " + std::string(nameOf(property)) + " of " + std::string(control));
+    return *shown;
 }
 
 std::string GuiSession::showColor(std::string_view canonical)
 {
-    const Color color = static_cast<Color>(std::stoul(std::string(canonical.substr(2)), nullptr, 16));
-    return colors::isSystem(color) ? formatColor(fromQColor(toQColor(color))) : std::string(canonical);
+    return shownColor(canonical);
 }
 
 std::vector<std::string> GuiSession::takeEvents()
 {
     return std::exchange(m_log.events, {});
+}
+
+Form *GuiSession::activeForm()
+{
+    FormWidget *active = m_platform.activeWindow();
+    return active ? &active->form() : nullptr;
+}
+
+void GuiSession::open(std::string_view window)
+{
+    m_platform.showModal(window);
+    settle();
 }

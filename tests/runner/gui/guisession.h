@@ -20,7 +20,6 @@ public:
     ~GuiSession() override;
 
     void menu(std::string_view item) override;
-    void type(std::string_view control, std::string_view chars) override;
     void key(std::string_view control, int code) override;
     void paste(std::string_view control, std::string_view text) override;
     void clear(std::string_view control) override;
@@ -31,11 +30,13 @@ public:
     void setPrinter(bool on) override;
     void wait(int milliseconds) override;
     std::string activeWindow() override;
-    std::string read(std::string_view control, std::string_view property) override;
+    std::string read(std::string_view control, Readable property) override;
     std::string showColor(std::string_view canonical) override;
     std::vector<std::string> takeEvents() override;
-    // The program's windows, for tests that reach past the user's steps.
-    QtPlatform &platform() { return m_platform; }
+    Form *activeForm() override;
+    void open(std::string_view window) override;
+    // The program's windows, for tests that look at the widgets themselves.
+    const QtPlatform &platform() const { return m_platform; }
 
 private:
     FormWidget &window() const;
@@ -43,8 +44,6 @@ private:
     QWidget *find(std::string_view control) const;
     // The same, when the user can reach it now; null otherwise.
     QWidget *reachable(std::string_view control) const;
-    void typeCode(std::string_view control, int code);
-    std::string readWidget(std::string_view control, std::string_view property) const;
 
     EventLog m_log;
     StepwiseWaiting m_waiting;
