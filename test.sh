@@ -29,10 +29,11 @@ for stage in "${stages[@]}"; do
     case $stage in
     fuzz) packages+=("${FUZZ_PACKAGES[@]}") ;;
     package) packages+=("${PACKAGE_TEST_PACKAGES[@]}") ;;
-    # The printing test runs a CUPS server of its own, which needs root; without root it is skipped.
-    program | sanitizers) [ "$(id -u)" -ne 0 ] || packages+=("${PRINT_TEST_PACKAGES[@]}") ;;
+    program | sanitizers) print_test=yes ;;
     esac
 done
+# The printing test runs a CUPS server of its own, which needs root; without root it is skipped.
+[ -z "${print_test:-}" ] || [ "$(id -u)" -ne 0 ] || packages+=("${PRINT_TEST_PACKAGES[@]}")
 needs "${packages[@]}"
 
 jobs=$(nproc)
