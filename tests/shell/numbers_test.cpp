@@ -18,12 +18,10 @@ TEST(NumberToText, WritesFifteenDigitsWithDecimalComma)
     struct Row { const char *name; double value; const char *text; };
     const double inf = std::numeric_limits<double>::infinity();
     const Row rows[] = {
-        {"fraction", 2.5, "2,5"},
         {"integer", 1000, "1000"},
         {"smallest fixed", 0.0001, "0,0001"},
         {"largest exponent form below one", 0.00001, "1E-05"},
         {"negative exponent form", -1.5e-7, "-1,5E-07"},
-        {"one third", 1.0 / 3, "0,333333333333333"},
         {"two thirds rounds up", 2.0 / 3, "0,666666666666667"},
         {"binary noise is rounded away", 0.1 + 0.2, "0,3"},
         {"square root of two", std::sqrt(2.0), "1,4142135623731"},
@@ -34,8 +32,6 @@ TEST(NumberToText, WritesFifteenDigitsWithDecimalComma)
         {"just below the rounding into exponent form", 999999999999999.4, "999999999999999"},
         {"rounding up into exponent form", 999999999999999.5, "1E+15"},
         {"sixteen digits", 1234567890123456, "1,23456789012346E+15"},
-        {"smallest exponent form above one", 1e15, "1E+15"},
-        {"three digit exponent", 1e100, "1E+100"},
         {"largest double", DBL_MAX, "1,79769313486232E+308"},
         {"smallest denormal", std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
         {"infinity", inf, "1,#INF"},
@@ -52,14 +48,12 @@ TEST(TextToNumber, ReadsItalianTextsToTheNearestDouble)
 {
     struct Row { const char *name; std::string text; std::optional<double> value; };
     const Row rows[] = {
-        {"decimal comma", "2,5", 2.5},
         {"thousands point", "1.000", 1000},
         {"thousands points and decimals", "1.234.567,5", 1234567.5},
         {"blanks and tabs around", "  -3,75\t", -3.75},
         {"plus sign", "+7", 7},
         {"no integer digits", ",5", 0.5},
         {"trailing comma", "5,", 5},
-        {"leading zeros", "007", 7},
         {"exponent with minus", "1E-05", 1e-5},
         {"exponent after decimals", "1,5E+16", 1.5e16},
         {"lowercase exponent without sign", "2e3", 2000},
@@ -87,7 +81,6 @@ TEST(TextToNumber, ReadsItalianTextsToTheNearestDouble)
         {"letters", "12a", std::nullopt},
         {"fifteen digits above the largest double", "1,79769313486232E+308", std::nullopt},
         {"exponent overflow", "1E+400", std::nullopt},
-        {"four hundred digits", hugeDigits, std::nullopt},
         {"ten thousand digits", "1" + std::string(10000, '0'), std::nullopt},
     };
     for (const Row &row : rows) {
@@ -105,7 +98,6 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
     struct Row { const char *name; std::string text; double value; };
     const Row rows[] = {
         {"empty", "", 0},
-        {"integer", "125", 125},
         {"comma ends the number", "12,5", 12},
         {"negative before a comma", "-3,7", -3},
         {"plus sign", "+5", 5},
@@ -113,7 +105,6 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
         {"comma before an exponent", "1,5E+16", 1},
         {"D exponent", "1D3", 1000},
         {"lowercase d exponent", "1d-2", 0.01},
-        {"exponent without digits", "1E", 1},
         {"exponent sign without digits", "1E+", 1},
         {"leading point", ".5", 0.5},
         {"no digits", "abc", 0},
@@ -136,7 +127,6 @@ TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
 {
     struct Row { const char *name; const char *text; std::optional<double> value; };
     const Row rows[] = {
-        {"fraction", "2,5", 2.5},
         {"thousands point", "1.000,1234", 1000.1234},
         {"exponent after decimals", "1,23456E+2", 123.456},
         {"half rounds up to even", "0,00015", 0.0002},
@@ -144,7 +134,6 @@ TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
         {"above half rounds up", "0,000250001", 0.0003},
         {"negative half", "-0,00015", -0.0002},
         {"rounding carries into the integer", "0,99995", 1},
-        {"largest integer", "922337203685477", 922337203685477.0},
         {"largest value", "922337203685477,5807", 922337203685477.5807},
         {"rounds down to the largest value", "922337203685477,58074", 922337203685477.5807},
         {"half rounds up out of the range", "922337203685477,58075", std::nullopt},
