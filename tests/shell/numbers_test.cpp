@@ -8,16 +8,33 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 const std::string thirdDigits = "0," + std::string(10000, '3');
 const std::string hugeDigits = std::string(400, '9');
 
+// A number's sign, which tells negative zero apart; texts have none.
+bool negative(double x) { return std::signbit(x); }
+bool negative(const std::optional<double> &x) { return x && std::signbit(*x); }
+bool negative(const std::string &) { return false; }
+
+// What `read` makes of each row's input: the expected value, of the expected sign.
+template <class Input, class Value, class Read>
+void expectRows(Read read, std::initializer_list<std::tuple<const char *, Input, Value>> rows)
+{
+    for (const auto &[name, input, expected] : rows) {
+        SCOPED_TRACE(name);
+        const Value value = read(input);
+        EXPECT_EQ(value, expected);
+        EXPECT_EQ(negative(value), negative(expected)) << "the sign";
+    }
+}
+
 TEST(NumberToText, WritesFifteenDigitsWithDecimalComma)
 {
-    struct Row { const char *name; double value; const char *text; };
     const double inf = std::numeric_limits<double>::infinity();
-    const Row rows[] = {
+    expectRows<double, std::string>(numberToText, {
         {"integer", 1000, "1000"},
         {"smallest fixed", 0.0001, "0,0001"},
         {"largest exponent form below one", 0.00001, "1E-05"},
@@ -37,17 +54,12 @@ TEST(NumberToText, WritesFifteenDigitsWithDecimalComma)
         {"infinity", inf, "1,#INF"},
         {"negative infinity", -inf, "-1,#INF"},
         {"not a number", std::numeric_limits<double>::quiet_NaN(), "-1,#IND"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(numberToText(row.value), row.text);
-    }
+    });
 }
 
 TEST(TextToNumber, ReadsItalianTextsToTheNearestDouble)
 {
-    struct Row { const char *name; std::string text; std::optional<double> value; };
-    const Row rows[] = {
+    expectRows<std::string, std::optional<double>>(textToNumber, {
         {"thousands point", "1.000", 1000},
         {"thousands points and decimals", "1.234.567,5", 1234567.5},
         {"blanks and tabs around", "  -3,75\t", -3.75},
@@ -82,21 +94,12 @@ TEST(TextToNumber, ReadsItalianTextsToTheNearestDouble)
         {"fifteen digits above the largest double", "1,79769313486232E+308", std::nullopt},
         {"exponent overflow", "1E+400", std::nullopt},
         {"ten thousand digits", "1" + std::string(10000, '0'), std::nullopt},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto value = textToNumber(row.text);
-        ASSERT_EQ(value, row.value);
-        if (value) {
-            EXPECT_EQ(std::signbit(*value), std::signbit(*row.value));
-        }
-    }
+    });
 }
 
 TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
 {
-    struct Row { const char *name; std::string text; double value; };
-    const Row rows[] = {
+    expectRows<std::string, double>(leadingNumber, {
         {"empty", "", 0},
         {"comma ends the number", "12,5", 12},
         {"negative before a comma", "-3,7", -3},
@@ -116,17 +119,12 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
         {"four hundred digits", "-" + hugeDigits, -HUGE_VAL},
         {"underflow", "1E-400", 0},
         {"ten thousand decimals", "0." + std::string(10000, '3'), 1.0 / 3},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(leadingNumber(row.text), row.value);
-    }
+    });
 }
 
 TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
 {
-    struct Row { const char *name; const char *text; std::optional<double> value; };
-    const Row rows[] = {
+    expectRows<std::string, std::optional<double>>(fixedPointNumber, {
         {"thousands point", "1.000,1234", 1000.1234},
         {"exponent after decimals", "1,23456E+2", 123.456},
         {"half rounds up to even", "0,00015", 0.0002},
@@ -144,10 +142,6 @@ TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
         {"underflow", "1E-400", 0},
         {"exponent overflow", "1E+400", std::nullopt},
         {"unreadable", "1.5,3,", std::nullopt},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(fixedPointNumber(row.text), row.value);
-    }
+    });
 }
 } // namespace
