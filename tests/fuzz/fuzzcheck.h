@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,10 +12,4 @@ inline void require(bool holds, const char *property)
         std::fprintf(stderr, "property broken: %s\n", property);
         std::abort();
     }
-}
-
-// The same double, told apart from its negative zero.
-inline bool sameDouble(double a, double b)
-{
-    return a == b && std::signbit(a) == std::signbit(b);
 }

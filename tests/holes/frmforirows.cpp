@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The holes: the chord of n holes on a circle, page by page.
+// The holes: the chord of n holes on a circle, page by page, and the edges of its
+// two texts: millimetres from the factor, centimetres from their text.
 #include "windowrows.h"
 
 namespace {
@@ -14,6 +15,11 @@ const WindowRow rows[] = {
      "Label62=1219,81866; Label61=121,981866; Label60=4713; Line60.Visible=True; Line61.Visible=True; "
      "Line62.Visible=True; Label64.Visible=True; Label63.Visible=True",
      "beep, beep, beep, beep, beep, beep, beep, beep, beep"},
+    {"edges of the chord texts: top of the double range, leading zeros, exponent form read back", "frmFori",
+     "Text1=1E+308; Command5; tab 1; Text2=0100; Command4; tab 2; Text3=10000000000000000; Command3",
+     "Label20=8,6603E+307; Label22=8,6603E+306; Label27=58,778; Label28=5,8778; Label32=5E+15; Label31=500000000000000",
+     "beep, beep, beep"},
+    {"a chord of zero", "frmFori", "tab 2; Text3=0; Command3", "Label32=0; Label31=0", "beep"},
     {"only the page shown takes input", "frmFori", "Text2=5; Command4; tab 1; Command4", "Label29=Diametro; Label27=",
      R"~(message "Inserire il diametro ")~"},
     {"refused diameters keep the result", "frmFori", "tab 6; Text7=48; Command7; Text7=12a; Command7; Text7=1E+309; Command7",

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs systemprint_test against a CUPS server of its own, started here and
-# stopped on the way out: with a cups-pdf queue as the default printer, then
-# with that queue refusing jobs. Exits 77 (skipped) where
-# such a server cannot run.
+# stopped on the way out, with a cups-pdf queue as the default printer.
+# Exits 77 (skipped) where such a server cannot run.
 set -euo pipefail
 program=$1
 skip() { echo "SKIPPED: $*"; exit 77; }
@@ -45,10 +44,7 @@ export CUPS_SERVER=$dir/cups.sock GEOMIRA_PRINT_OUTPUT=$dir/out
 unset PRINTER LPDEST
 /usr/sbin/cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" &
 cupsd_pid=$!
-for _ in $(seq 50); do
-    [ -S "$CUPS_SERVER" ] && break
-    sleep 0.2
-done
+for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] || sleep 0.2; done
 kill -0 "$cupsd_pid" 2>/dev/null && [ -S "$CUPS_SERVER" ] ||
     skip "cupsd did not start: $(tail -n 3 "$dir/log/error_log" 2>/dev/null)"
 
@@ -58,7 +54,4 @@ added=$(lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -P /usr/share/ppd/cups-pdf/
 lpadmin -d "$queue"
 # Letter rather than A4, which Qt would choose by itself: the page must follow the printer's paper.
 lpadmin -p "$queue" -o PageSize=Letter
-"$program" printsOnTheDefaultPrinter
-# A queue that refuses jobs: CUPS answers at once that it will not print.
-cupsreject "$queue"
-"$program" reportsAPrintFailure
+"$program"

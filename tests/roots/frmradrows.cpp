@@ -29,6 +29,9 @@ const WindowRow rows[] = {
      R"~(message "Numero troppo grande!", message "Inserire il Numero!", message "Inserire il Numero!", message "Inserire il Numero!")~"},
     {"roots that overflow", "frmRad", "Text1=10; Text2=0,0001; Command1; Text1=0; Text2=-2; Command1", "Label3=",
      R"~(message "Numero troppo grande!", message "Numero troppo grande!")~"},
+    {"the digit filter passes 0 to 9 only, not the keys around them, tab, ctrl V, à or a digit beyond 16 bits", "frmRad",
+     "key Text1 47; key Text1 48; key Text1 57; key Text1 58; key Text1 9; key Text1 22; key Text1 224; key Text1 65584",
+     "Text1=09", ""},
     {"the result beeps when clicked", "frmRad", R"~(type Text1 "4a9"; Command1; Label3)~", "Label3=7; Text1=49", "beep"},
 };
 } // namespace

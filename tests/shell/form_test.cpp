@@ -34,16 +34,12 @@ public:
     Control &txtA = control("txtA");
     Control &lblB = control("lblB");
 };
-
-class FormTest : public testing::Test {
-protected:
-    ModelPlatform platform;
-    Probe form{platform};
-};
 } // namespace
 
-TEST_F(FormTest, ChangeRunsInsideEverySetterAndOnUserEditsThatChangeTheText)
+TEST(FormTest, ChangeRunsInsideEverySetterAndOnUserEditsThatChangeTheText)
 {
+    ModelPlatform platform;
+    Probe form(platform);
     const std::string changeOfA = "txtA_Change 7; lblB_Change from A; txtA_Change done; ";
     form.txtA.setText("7");
     EXPECT_EQ(form.order, changeOfA);

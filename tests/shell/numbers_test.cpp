@@ -8,59 +8,61 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 const std::string thirdDigits = "0," + std::string(10000, '3');
 const std::string hugeDigits = std::string(400, '9');
 
+// A number's sign, which tells negative zero apart; texts have none.
+bool negative(double x) { return std::signbit(x); }
+bool negative(const std::optional<double> &x) { return x && std::signbit(*x); }
+bool negative(const std::string &) { return false; }
+
+// What `read` makes of each row's input: the expected value, of the expected sign.
+template <class Input, class Value, class Read>
+void expectRows(Read read, std::initializer_list<std::tuple<const char *, Input, Value>> rows)
+{
+    for (const auto &[name, input, expected] : rows) {
+        SCOPED_TRACE(name);
+        const Value value = read(input);
+        EXPECT_EQ(value, expected);
+        EXPECT_EQ(negative(value), negative(expected)) << "the sign";
+    }
+}
+
 TEST(NumberToText, WritesFifteenDigitsWithDecimalComma)
 {
-    struct Row { const char *name; double value; const char *text; };
     const double inf = std::numeric_limits<double>::infinity();
-    const Row rows[] = {
-        {"fraction", 2.5, "2,5"},
+    expectRows<double, std::string>(numberToText, {
         {"integer", 1000, "1000"},
         {"smallest fixed", 0.0001, "0,0001"},
         {"largest exponent form below one", 0.00001, "1E-05"},
         {"negative exponent form", -1.5e-7, "-1,5E-07"},
-        {"one third", 1.0 / 3, "0,333333333333333"},
         {"two thirds rounds up", 2.0 / 3, "0,666666666666667"},
         {"binary noise is rounded away", 0.1 + 0.2, "0,3"},
         {"square root of two", std::sqrt(2.0), "1,4142135623731"},
-        {"negative", -3.75, "-3,75"},
         {"negative zero", -0.0, "0"},
         {"fifteen digits with a decimal", 99999999999999.9, "99999999999999,9"},
-        {"fifteen digits fixed", 123456789012345, "123456789012345"},
         {"just below the rounding into exponent form", 999999999999999.4, "999999999999999"},
         {"rounding up into exponent form", 999999999999999.5, "1E+15"},
-        {"sixteen digits", 1234567890123456, "1,23456789012346E+15"},
-        {"smallest exponent form above one", 1e15, "1E+15"},
-        {"three digit exponent", 1e100, "1E+100"},
         {"largest double", DBL_MAX, "1,79769313486232E+308"},
         {"smallest denormal", std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
         {"infinity", inf, "1,#INF"},
         {"negative infinity", -inf, "-1,#INF"},
         {"not a number", std::numeric_limits<double>::quiet_NaN(), "-1,#IND"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(numberToText(row.value), row.text);
-    }
+    });
 }
 
 TEST(TextToNumber, ReadsItalianTextsToTheNearestDouble)
 {
-    struct Row { const char *name; std::string text; std::optional<double> value; };
-    const Row rows[] = {
-        {"decimal comma", "2,5", 2.5},
+    expectRows<std::string, std::optional<double>>(textToNumber, {
         {"thousands point", "1.000", 1000},
         {"thousands points and decimals", "1.234.567,5", 1234567.5},
         {"blanks and tabs around", "  -3,75\t", -3.75},
         {"plus sign", "+7", 7},
         {"no integer digits", ",5", 0.5},
         {"trailing comma", "5,", 5},
-        {"leading zeros", "007", 7},
-        {"exponent with minus", "1E-05", 1e-5},
         {"exponent after decimals", "1,5E+16", 1.5e16},
         {"lowercase exponent without sign", "2e3", 2000},
         {"negative zero", "-0", -0.0},
@@ -87,33 +89,19 @@ TEST(TextToNumber, ReadsItalianTextsToTheNearestDouble)
         {"letters", "12a", std::nullopt},
         {"fifteen digits above the largest double", "1,79769313486232E+308", std::nullopt},
         {"exponent overflow", "1E+400", std::nullopt},
-        {"four hundred digits", hugeDigits, std::nullopt},
         {"ten thousand digits", "1" + std::string(10000, '0'), std::nullopt},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto value = textToNumber(row.text);
-        ASSERT_EQ(value, row.value);
-        if (value) {
-            EXPECT_EQ(std::signbit(*value), std::signbit(*row.value));
-        }
-    }
+    });
 }
 
 TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
 {
-    struct Row { const char *name; std::string text; double value; };
-    const Row rows[] = {
+    expectRows<std::string, double>(leadingNumber, {
         {"empty", "", 0},
-        {"integer", "125", 125},
         {"comma ends the number", "12,5", 12},
         {"negative before a comma", "-3,7", -3},
-        {"plus sign", "+5", 5},
-        {"exponent", "1E+15", 1e15},
         {"comma before an exponent", "1,5E+16", 1},
         {"D exponent", "1D3", 1000},
         {"lowercase d exponent", "1d-2", 0.01},
-        {"exponent without digits", "1E", 1},
         {"exponent sign without digits", "1E+", 1},
         {"leading point", ".5", 0.5},
         {"no digits", "abc", 0},
@@ -125,18 +113,12 @@ TEST(LeadingNumber, ReadsTheLongestLeadingNumber)
         {"four hundred digits", "-" + hugeDigits, -HUGE_VAL},
         {"underflow", "1E-400", 0},
         {"ten thousand decimals", "0." + std::string(10000, '3'), 1.0 / 3},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(leadingNumber(row.text), row.value);
-    }
+    });
 }
 
 TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
 {
-    struct Row { const char *name; const char *text; std::optional<double> value; };
-    const Row rows[] = {
-        {"fraction", "2,5", 2.5},
+    expectRows<std::string, std::optional<double>>(fixedPointNumber, {
         {"thousands point", "1.000,1234", 1000.1234},
         {"exponent after decimals", "1,23456E+2", 123.456},
         {"half rounds up to even", "0,00015", 0.0002},
@@ -144,7 +126,6 @@ TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
         {"above half rounds up", "0,000250001", 0.0003},
         {"negative half", "-0,00015", -0.0002},
         {"rounding carries into the integer", "0,99995", 1},
-        {"largest integer", "922337203685477", 922337203685477.0},
         {"largest value", "922337203685477,5807", 922337203685477.5807},
         {"rounds down to the largest value", "922337203685477,58074", 922337203685477.5807},
         {"half rounds up out of the range", "922337203685477,58075", std::nullopt},
@@ -155,10 +136,6 @@ TEST(FixedPointNumber, RoundsHalfToEvenWithinTheRange)
         {"underflow", "1E-400", 0},
         {"exponent overflow", "1E+400", std::nullopt},
         {"unreadable", "1.5,3,", std::nullopt},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(fixedPointNumber(row.text), row.value);
-    }
+    });
 }
 } // namespace
