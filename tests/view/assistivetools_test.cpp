@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What an assistive tool does through the accessibility interfaces, as screen
-// readers, dictation and voice control do: it edits the same numbers the window
-// computes with, and a menu item it activates answers at once.
+// What the key filter makes of typing, and of what an assistive tool does
+// through the accessibility interfaces as screen readers, dictation and voice
+// control do: it edits the same numbers the window computes with, and a menu
+// item it activates answers at once.
 #include "form.h"
 #include "formwidget.h"
 #include "guisession.h"
@@ -18,25 +19,26 @@
 class AssistiveToolsTest : public QObject {
     Q_OBJECT
 private slots:
-    void setTextIsAUserEditThroughTheKeyFilter_data();
-    void setTextIsAUserEditThroughTheKeyFilter();
+    void everyEditGoesThroughTheKeyFilter_data();
+    void everyEditGoesThroughTheKeyFilter();
     void menuItemAnswersBeforeItsWindowOpens();
 };
 
-void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter_data()
+void AssistiveToolsTest::everyEditGoesThroughTheKeyFilter_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("set");
     QTest::addColumn<QString>("taken");
+    QTest::newRow("a typed letter swallowed") << "frmCono" << "txtRag" << "1x2" << QString() << "12";
     QTest::newRow("a typed radius replaced") << "frmCono" << "txtRag" << "12" << "7" << "7";
     QTest::newRow("an empty box filled") << "frmCono" << "txtAlt" << "" << "5" << "5";
     QTest::newRow("a letter filtered as if typed") << "frmCono" << "txtRag" << "" << "1x2" << "12";
     QTest::newRow("the banner takes nothing") << "frmGeomira" << "Text1" << "" << "abc" << "Geomira";
 }
 
-void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter()
+void AssistiveToolsTest::everyEditGoesThroughTheKeyFilter()
 {
     QFETCH(QString, window);
     QFETCH(QString, box);
@@ -49,8 +51,8 @@ void AssistiveToolsTest::setTextIsAUserEditThroughTheKeyFilter()
     const FormWidget *shown = session.platform().activeWindow();
     auto *line = shown->findChild<QLineEdit *>(box);
     QTest::keyClicks(line, typed);
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(line);
-    accessible->editableTextInterface()->replaceText(0, line->text().size(), set);
+    if (!set.isNull())
+        QAccessible::queryAccessibleInterface(line)->editableTextInterface()->replaceText(0, line->text().size(), set);
     QCOMPARE(QString::fromStdString(shown->form().find(box.toStdString())->text()), taken);
     QCOMPARE(line->text(), taken);
 }

@@ -12,27 +12,9 @@
 #include <QMenu>
 #include <QTest>
 
+#include <algorithm>
+#include <memory>
 #include <string>
-#include <vector>
-
-namespace {
-std::vector<std::string> resultLabelsOf(const Form &form)
-{
-    std::vector<std::string> names;
-    for (const auto &control : form.controls()) {
-        if (control->design().role() == Role::Result)
-            names.push_back(control->name());
-    }
-    return names;
-}
-
-QMenu *openContextMenu(QLabel &label)
-{
-    QContextMenuEvent event(QContextMenuEvent::Mouse, label.rect().center(), label.mapToGlobal(label.rect().center()));
-    QCoreApplication::sendEvent(&label, &event);
-    return label.findChild<QMenu *>();
-}
-} // namespace
 
 class ResultLabelTest : public QObject {
     Q_OBJECT
@@ -45,48 +27,50 @@ private:
     QtPlatform m_platform;
 };
 
-// The longest text a number is written with must show every digit and the exponent in the narrowest result.
+// The longest text a number is written with shows every digit and the
+// exponent in every result, the narrowest too: the label shrinks its font.
 void ResultLabelTest::showsTheLongestResultWhole()
 {
-    const std::string longest = "-1,79769313486232E+308";
+    const QString longest = QStringLiteral("-1,79769313486232E+308");
     int checked = 0;
     for (const std::string_view name : windowNames()) {
         FormWidget window(createWindow(name, m_platform));
         window.show();
-        for (const std::string &result : resultLabelsOf(window.form())) {
-            Control &control = *window.form().find(result);
-            const std::string tip = control.design().toolTip();
-            control.setText(longest);
-            const auto *label = qobject_cast<QLabel *>(window.controlWidget(result));
-            QVERIFY(label);
-            const QString where = QString::fromStdString(std::string(name) + "." + result);
-            QCOMPARE(label->text().toStdString(), longest);
-            QVERIFY2(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->contentsRect().width(),
-                     qPrintable(where));
-            QCOMPARE(control.text(), longest);
-            QCOMPARE(label->toolTip().toStdString(), tip);
+        for (const auto &control : window.form().controls()) {
+            if (control->design().role() != Role::Result)
+                continue;
+            control->setText(longest.toStdString());
+            const auto *label = qobject_cast<QLabel *>(window.controlWidget(control->name()));
+            QVERIFY(label && label->text() == longest);
+            QVERIFY2(QFontMetricsF(label->font()).horizontalAdvance(longest) <= label->contentsRect().width(),
+                     qPrintable(QString::fromStdString(std::string(name) + "." + control->name())));
             ++checked;
         }
     }
     QVERIFY(checked > 20);
 }
 
+// A result's menu copies it, and has nothing to copy while it is empty.
 void ResultLabelTest::copiesTheResultAsTheWindowHoldsIt()
 {
     FormWidget window(createWindow("frmCono", m_platform));
-    const std::string result = resultLabelsOf(window.form()).front();
-    auto &label = *qobject_cast<QLabel *>(window.controlWidget(result));
+    Control &result = **std::find_if(window.form().controls().begin(), window.form().controls().end(),
+                                     [](const auto &c) { return c->design().role() == Role::Result; });
+    QWidget &label = *window.controlWidget(result.name());
+    const auto openMenu = [&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, label.rect().center(), label.mapToGlobal(label.rect().center()));
+        QCoreApplication::sendEvent(&label, &event);
+        return std::unique_ptr<QMenu>(label.findChild<QMenu *>());
+    };
     QGuiApplication::clipboard()->setText(QStringLiteral("prima"));
-
-    QMenu *menu = openContextMenu(label);
+    std::unique_ptr<QMenu> menu = openMenu();
     QVERIFY(menu);
     QCOMPARE(menu->actions().size(), 1);
     QCOMPARE(menu->actions().front()->text(), QStringLiteral("Copia"));
     QVERIFY(!menu->actions().front()->isEnabled());
-    delete menu;
-
-    window.form().find(result)->setText("1,23456789012346E-05");
-    menu = openContextMenu(label);
+    menu.reset();
+    result.setText("1,23456789012346E-05");
+    menu = openMenu();
     menu->actions().front()->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1,23456789012346E-05"));
 }
