@@ -133,12 +133,6 @@ void ModelSession::closeBox()
     m_platform.settle();
 }
 
-std::string ModelSession::activeWindow()
-{
-    const Form *form = m_platform.activeWindow();
-    return form ? form->name() : "none";
-}
-
 std::string ModelSession::read(std::string_view name, Readable property)
 {
     const Form *form = m_platform.activeWindow();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "modelplatform.h"
+#include "form.h"
 #include "session.h"
 
 class Control;
@@ -19,7 +20,7 @@ public:
     void closeBox() override;
     void setPrinter(bool on) override { m_platform.setPrinter(on); }
     void wait(int milliseconds) override { m_platform.wait(milliseconds); }
-    std::string activeWindow() override;
+    std::string activeWindow() override { return activeForm() ? activeForm()->name() : "none"; }
     std::string read(std::string_view control, Readable property) override;
     std::vector<std::string> takeEvents() override { return m_platform.takeEvents(); }
     Form *activeForm() override { return m_platform.activeWindow(); }
