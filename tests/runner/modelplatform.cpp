@@ -17,11 +17,6 @@ ModelPlatform::ModelPlatform()
 
 ModelPlatform::~ModelPlatform() = default;
 
-void ModelPlatform::beep()
-{
-    record("beep");
-}
-
 void ModelPlatform::showMessage(std::string_view prompt, std::string_view title)
 {
     record(messageEvent(prompt, title));
@@ -77,11 +72,6 @@ void ModelPlatform::endProgram()
     m_open.clear();
 }
 
-Form *ModelPlatform::activeWindow() const
-{
-    return m_open.empty() ? nullptr : m_open.back().get();
-}
-
 void ModelPlatform::wait(int milliseconds)
 {
     // Only the active window's timers matter: a window below a modal one has none.
@@ -125,12 +115,3 @@ void ModelPlatform::settle()
     m_lastActive = active;
 }
 
-std::vector<std::string> ModelPlatform::takeEvents()
-{
-    return std::exchange(m_events, {});
-}
-
-void ModelPlatform::record(std::string event)
-{
-    m_events.push_back(std::move(event));
-}

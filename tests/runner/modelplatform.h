@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Control;
@@ -19,7 +20,7 @@ public:
     ModelPlatform();
     ~ModelPlatform() override;
 
-    void beep() override;
+    void beep() override { record("beep"); }
     void showMessage(std::string_view prompt, std::string_view title) override;
     bool print(const Form &form) override;
     bool canShow(std::string_view formName) const override;
@@ -28,19 +29,19 @@ public:
     void endProgram() override;
 
     // The window that takes input, null once the program has ended.
-    Form *activeWindow() const;
+    Form *activeWindow() const { return m_open.empty() ? nullptr : m_open.back().get(); }
     bool hasEnded() const { return m_ended; }
     void setPrinter(bool on) { m_printerOn = on; }
     // Lets timer time pass for the open windows; timers fire as it runs out.
     void wait(int milliseconds);
     // After each user action: discards unloaded windows and activates the new top one.
     void settle();
-    std::vector<std::string> takeEvents();
+    std::vector<std::string> takeEvents() { return std::exchange(m_events, {}); }
     // The events a window gets as it opens, in order.
     static void opened(Form &form);
 
 private:
-    void record(std::string event);
+    void record(std::string event) { m_events.push_back(std::move(event)); }
     void fireTimers(Form &form, int milliseconds);
 
     std::vector<std::unique_ptr<Form>> m_open;     // the main window first, the active one last

@@ -62,7 +62,7 @@ void ModelSession::key(std::string_view control, int code)
     Control *box = reachable(control);
     Form *form = m_platform.activeWindow();
     code = box ? form->keyPress(*box, code) : 0;
-    if (code != 0 && !box->design().isLocked() && box->kind() == Kind::TextBox) {
+    if (code != 0 && editable(box)) {
         std::string text = box->text();
         if (code == keys::backspace)
             dropLast(text);
@@ -75,18 +75,21 @@ void ModelSession::key(std::string_view control, int code)
     m_platform.settle();
 }
 
+bool ModelSession::editable(const Control *box)
+{
+    return box && box->kind() == Kind::TextBox && !box->design().isLocked();
+}
+
 void ModelSession::paste(std::string_view control, std::string_view text)
 {
-    Control *box = reachable(control);
-    if (box && box->kind() == Kind::TextBox && !box->design().isLocked() && !text.empty())
+    if (Control *box = reachable(control); editable(box) && !text.empty())
         m_platform.activeWindow()->edit(*box, box->text() + std::string(text));
     m_platform.settle();
 }
 
 void ModelSession::clear(std::string_view control)
 {
-    Control *box = reachable(control);
-    if (box && box->kind() == Kind::TextBox && !box->design().isLocked())
+    if (Control *box = reachable(control); editable(box))
         m_platform.activeWindow()->edit(*box, {});
     m_platform.settle();
 }
@@ -130,22 +133,6 @@ void ModelSession::closeBox()
     m_platform.settle();
 }
 
-void ModelSession::setPrinter(bool on)
-{
-    m_platform.setPrinter(on);
-}
-
-void ModelSession::wait(int milliseconds)
-{
-    m_platform.wait(milliseconds);
-}
-
-std::string ModelSession::activeWindow()
-{
-    const Form *form = m_platform.activeWindow();
-    return form ? form->name() : "none";
-}
-
 std::string ModelSession::read(std::string_view name, Readable property)
 {
     const Form *form = m_platform.activeWindow();
@@ -154,11 +141,6 @@ std::string ModelSession::read(std::string_view name, Readable property)
     if (!form)
         throw ScenarioError("the program has ended");
     return quote(form->caption());
-}
-
-std::vector<std::string> ModelSession::takeEvents()
-{
-    return m_platform.takeEvents();
 }
 
 void ModelSession::open(std::string_view window)

@@ -3,6 +3,7 @@
 
 #include "operations.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -70,17 +71,11 @@ std::string readModel(const Control &c, Readable property)
 
 std::string quote(std::string_view text)
 {
+    constexpr std::string_view special = "\"\\\r\n\t\b", letters = "\"\\rntb";
     std::string quoted = "\"";
     for (const char c : text) {
-        switch (c) {
-        case '"': quoted += "\\\""; break;
-        case '\\': quoted += "\\\\"; break;
-        case '\r': quoted += "\\r"; break;
-        case '\n': quoted += "\\n"; break;
-        case '\t': quoted += "\\t"; break;
-        case '\b': quoted += "\\b"; break;
-        default: quoted += c;
-        }
+        const std::size_t at = special.find(c);
+        quoted += at == std::string_view::npos ? std::string(1, c) : std::string{'\\', letters[at]};
     }
     return quoted + '"';
 }
@@ -102,48 +97,37 @@ std::string formatColor(unsigned long color)
     return text;
 }
 
+// In the order of FillStyle.
+constexpr std::array<std::string_view, 4> fillNames{"solid", "transparent", "cross", "upward-diagonal"};
+
 std::string formatFill(FillStyle style)
 {
-    switch (style) {
-    case FillStyle::Solid: return "solid";
-    case FillStyle::Transparent: return "transparent";
-    case FillStyle::Cross: return "cross";
-    case FillStyle::UpwardDiagonal: return "upward-diagonal";
-    }
-    return {};
+    return std::string(fillNames.at(static_cast<std::size_t>(style)));
 }
 
 std::optional<std::string> canonicalValue(ValueKind kind, std::string_view written)
 {
+    const char *end = written.data() + written.size();
     switch (kind) {
-    case ValueKind::String:
-        return quote(written);
-    case ValueKind::Bool:
-        if (written == "True" || written == "False")
-            return std::string(written);
-        return std::nullopt;
+    case ValueKind::String: return quote(written);
+    case ValueKind::Bool: return written == "True" || written == "False" ? std::optional(std::string(written)) : std::nullopt;
     case ValueKind::Color: {
-        if (written.size() < 3 || written[0] != '0' || (written[1] != 'x' && written[1] != 'X'))
-            return std::nullopt;
         unsigned long color = 0;
-        const auto [end, error] = std::from_chars(written.data() + 2, written.data() + written.size(), color, 16);
-        if (error != std::errc() || end != written.data() + written.size() || color > 0xFFFFFFFFul)
+        const bool hex = written.size() > 2 && written[0] == '0' && (written[1] == 'x' || written[1] == 'X');
+        const auto read = hex ? std::from_chars(written.data() + 2, end, color, 16) : std::from_chars_result{};
+        if (!hex || read.ec != std::errc() || read.ptr != end || color > 0xFFFFFFFFul)
             return std::nullopt;
         return formatColor(color);
     }
     case ValueKind::Integer: {
         long value = 0;
-        const auto [end, error] = std::from_chars(written.data(), written.data() + written.size(), value);
-        if (error != std::errc() || end != written.data() + written.size())
-            return std::nullopt;
-        return std::to_string(value);
+        const auto read = std::from_chars(written.data(), end, value);
+        return read.ec == std::errc() && read.ptr == end ? std::optional(std::to_string(value)) : std::nullopt;
     }
     case ValueKind::Fill:
-        for (const FillStyle style : {FillStyle::Solid, FillStyle::Transparent, FillStyle::Cross, FillStyle::UpwardDiagonal}) {
-            if (formatFill(style) == written)
-                return std::string(written);
-        }
-        return std::nullopt;
+        if (std::find(fillNames.begin(), fillNames.end(), written) == fillNames.end())
+            return std::nullopt;
+        return std::string(written);
     }
     return std::nullopt;
 }

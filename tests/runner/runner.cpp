@@ -5,6 +5,7 @@
 #include "script.h"
 #include "session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <map>
@@ -12,61 +13,50 @@
 #include <sstream>
 
 namespace {
-bool isWord(const Token &token)
+using Type = Token::Type;
+
+const std::string &argument(const Step &step, std::size_t at, Type type)
 {
-    return token.type == Token::Type::Word;
+    if (step.args.at(at).type != type)
+        throw ScenarioError(step.verb + (type == Type::Word ? " needs a name, not a string" : " needs a quoted string"));
+    return step.args[at].text;
 }
 
-bool isString(const Token &token)
-{
-    return token.type == Token::Type::String;
-}
-
-int integer(const Token &token)
+int integer(const Step &step, std::size_t at)
 {
     int value = 0;
-    const std::string &t = token.text;
+    const std::string &t = step.args[at].text;
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
-    if (!isWord(token) || error != std::errc() || end != t.data() + t.size())
+    if (step.args[at].type != Type::Word || error != std::errc() || end != t.data() + t.size())
         throw ScenarioError("expected a whole number, got " + t);
     return value;
 }
 
 std::string join(const std::vector<std::string> &events)
 {
-    if (events.empty())
-        return "no events";
     std::string text;
     for (const std::string &event : events)
         text += (text.empty() ? "" : ", ") + event;
-    return text;
+    return events.empty() ? "no events" : text;
 }
 
-// The events of an `events` step in canonical text; a message titled
-// "Geomira" is written without its title.
+// The events of an `events` step in canonical text.
 std::vector<std::string> expectedEvents(const std::vector<Token> &args)
 {
     std::vector<std::string> events;
-    std::vector<const Token *> parts;
-    auto flush = [&] {
-        if (parts.empty())
+    for (auto from = args.begin(); !args.empty(); ++from) {
+        const auto to = std::find_if(from, args.end(), [](const Token &t) { return t.type == Type::Comma; });
+        if (from == to)
             throw ScenarioError("an empty event in the list");
-        std::string event = parts[0]->text;
-        if (parts.size() == 3 && event == "message" && parts[2]->text == "Geomira")
-            parts.pop_back();
-        for (std::size_t i = 1; i < parts.size(); ++i)
-            event += " " + (isString(*parts[i]) ? quote(parts[i]->text) : parts[i]->text);
+        // A message titled "Geomira" is written without its title.
+        const auto end = to - from == 3 && from->text == "message" && from[2].text == "Geomira" ? to - 1 : to;
+        std::string event = from->text;
+        for (auto part = from + 1; part != end; ++part)
+            event += " " + (part->type == Type::String ? quote(part->text) : part->text);
         events.push_back(event);
-        parts.clear();
-    };
-    for (const Token &token : args) {
-        if (token.type == Token::Type::Comma)
-            flush();
-        else
-            parts.push_back(&token);
+        if ((from = to) == args.end())
+            break;
     }
-    if (!args.empty())
-        flush();
     return events;
 }
 
@@ -84,104 +74,81 @@ int nextCodePoint(std::string_view text, std::size_t &at)
     return code;
 }
 
-void needs(const Step &step, std::size_t count)
-{
-    if (step.args.size() != count)
-        throw ScenarioError(step.verb + " takes " + std::to_string(count) + " argument(s)");
-}
-
-const std::string &argument(const Step &step, std::size_t at, Token::Type type)
-{
-    if (step.args.at(at).type != type)
-        throw ScenarioError(step.verb + (type == Token::Type::Word ? " needs a name, not a string" : " needs a quoted string"));
-    return step.args[at].text;
-}
-
 std::optional<std::string> check(Session &session, const Step &step)
 {
-    needs(step, 2);
-    const std::string &target = argument(step, 0, Token::Type::Word);
+    const std::string &target = argument(step, 0, Type::Word);
     if (target == "window") {
         const std::string actual = session.activeWindow();
-        if (actual != argument(step, 1, Token::Type::Word))
-            return "expected window " + step.args[1].text + ", got " + actual;
-        return std::nullopt;
+        if (actual == argument(step, 1, Type::Word))
+            return std::nullopt;
+        return "expected window " + step.args[1].text + ", got " + actual;
     }
     const std::size_t dot = target.find('.');
     if (dot == std::string::npos)
         throw ScenarioError("expect needs CONTROL.PROPERTY");
-    const std::string control = target.substr(0, dot);
     const std::string property = target.substr(dot + 1);
     const std::optional<ReadableProperty> readableProperty = readable(property);
     if (!readableProperty)
         throw ScenarioError("no property " + property);
-    const ValueKind kind = readableProperty->kind;
+    const bool quoted = readableProperty->kind == ValueKind::String;
     const Token &value = step.args[1];
-    if ((kind == ValueKind::String) != isString(value))
-        throw ScenarioError("the value of " + property + " is written " +
-                            (kind == ValueKind::String ? "in quotes" : "without quotes"));
-    std::optional<std::string> expected = canonicalValue(kind, value.text);
+    if (quoted != (value.type == Type::String))
+        throw ScenarioError("the value of " + property + " is written " + (quoted ? "in quotes" : "without quotes"));
+    std::optional<std::string> expected = canonicalValue(readableProperty->kind, value.text);
     if (!expected)
         throw ScenarioError("cannot read the value " + value.text);
-    if (kind == ValueKind::Color)
+    if (readableProperty->kind == ValueKind::Color)
         expected = session.showColor(*expected);
-    const std::string actual = session.read(control, readableProperty->which);
-    if (actual != *expected)
-        return "expected " + target + " " + *expected + ", got " + actual;
-    return std::nullopt;
+    const std::string actual = session.read(target.substr(0, dot), readableProperty->which);
+    if (actual == *expected)
+        return std::nullopt;
+    return "expected " + target + " " + *expected + ", got " + actual;
 }
+
+// Every action with its number of arguments.
+const std::map<std::string, std::pair<std::size_t, void (*)(Session &, const Step &)>, std::less<>> actions{
+    {"menu", {1, [](Session &s, const Step &step) { s.menu(argument(step, 0, Type::Word)); }}},
+    // Each character of `type` as its own key, which may change what can be reached.
+    {"type", {2, [](Session &s, const Step &step) {
+         const std::string &chars = argument(step, 1, Type::String);
+         for (std::size_t at = 0; at < chars.size();)
+             s.key(argument(step, 0, Type::Word), nextCodePoint(chars, at));
+     }}},
+    {"key", {2, [](Session &s, const Step &step) { s.key(argument(step, 0, Type::Word), integer(step, 1)); }}},
+    {"paste", {2, [](Session &s, const Step &step) { s.paste(argument(step, 0, Type::Word), argument(step, 1, Type::String)); }}},
+    {"clear", {1, [](Session &s, const Step &step) { s.clear(argument(step, 0, Type::Word)); }}},
+    {"click", {1, [](Session &s, const Step &step) { s.click(argument(step, 0, Type::Word)); }}},
+    {"mousemove", {1, [](Session &s, const Step &step) { s.mouseMove(argument(step, 0, Type::Word)); }}},
+    {"tab", {1, [](Session &s, const Step &step) { s.showTab(integer(step, 0)); }}},
+    {"close", {0, [](Session &s, const Step &) { s.closeBox(); }}},
+    {"printer", {1, [](Session &s, const Step &step) {
+         const std::string &state = argument(step, 0, Type::Word);
+         if (state != "on" && state != "off")
+             throw ScenarioError("printer is on or off");
+         s.setPrinter(state == "on");
+     }}},
+    {"wait", {1, [](Session &s, const Step &step) { s.wait(integer(step, 0)); }}},
+};
 
 // Carries out one step; a failed check comes back as its message.
 std::optional<std::string> perform(Session &session, const Step &step)
 {
-    const std::string &verb = step.verb;
-    const auto name = [&] { return argument(step, 0, Token::Type::Word); };
-    const auto text = [&] { return argument(step, 1, Token::Type::String); };
-    if (verb == "events") {
+    if (step.verb == "events") {
         const std::vector<std::string> expected = expectedEvents(step.args);
         const std::vector<std::string> actual = session.takeEvents();
-        if (expected != actual)
-            return "expected " + join(expected) + ", got " + join(actual);
-        return std::nullopt;
+        if (expected == actual)
+            return std::nullopt;
+        return "expected " + join(expected) + ", got " + join(actual);
     }
-    if (verb == "expect")
+    const auto action = actions.find(step.verb);
+    if (step.verb != "expect" && action == actions.end())
+        throw ScenarioError("unknown step " + step.verb);
+    const std::size_t count = action == actions.end() ? 2 : action->second.first;
+    if (step.args.size() != count)
+        throw ScenarioError(step.verb + " takes " + std::to_string(count) + " argument(s)");
+    if (action == actions.end())
         return check(session, step);
-    static const std::map<std::string_view, std::size_t> arguments{
-        {"menu", 1}, {"type", 2}, {"key", 2}, {"paste", 2}, {"clear", 1}, {"click", 1},
-        {"mousemove", 1}, {"tab", 1}, {"close", 0}, {"printer", 1}, {"wait", 1}};
-    const auto known = arguments.find(verb);
-    if (known == arguments.end())
-        throw ScenarioError("unknown step " + verb);
-    needs(step, known->second);
-    if (verb == "menu") {
-        session.menu(name());
-    } else if (verb == "type") {
-        // Each character as its own key, which may change what can be reached.
-        const std::string &control = name();
-        const std::string &chars = text();
-        for (std::size_t at = 0; at < chars.size();)
-            session.key(control, nextCodePoint(chars, at));
-    } else if (verb == "paste") {
-        session.paste(name(), text());
-    } else if (verb == "key") {
-        session.key(name(), integer(step.args[1]));
-    } else if (verb == "clear") {
-        session.clear(name());
-    } else if (verb == "click") {
-        session.click(name());
-    } else if (verb == "mousemove") {
-        session.mouseMove(name());
-    } else if (verb == "tab") {
-        session.showTab(integer(step.args[0]));
-    } else if (verb == "close") {
-        session.closeBox();
-    } else if (verb == "printer") {
-        if (name() != "on" && name() != "off")
-            throw ScenarioError("printer is on or off");
-        session.setPrinter(name() == "on");
-    } else {
-        session.wait(integer(step.args[0]));
-    }
+    action->second.second(session, step);
     return std::nullopt;
 }
 } // namespace
@@ -189,7 +156,7 @@ std::optional<std::string> perform(Session &session, const Step &step)
 std::optional<std::string> runStep(Session &session, std::string_view line)
 {
     const std::optional<std::vector<Token>> tokens = tokenize(line);
-    if (!tokens || tokens->empty() || !isWord(tokens->front()))
+    if (!tokens || tokens->empty() || tokens->front().type != Type::Word)
         throw ScenarioError("cannot read the step " + std::string(line));
     return perform(session, Step{0, tokens->front().text, {tokens->begin() + 1, tokens->end()}});
 }
@@ -200,33 +167,26 @@ Tally runScript(const std::string &name, const std::string &text, const SessionF
     const Script script = parseScript(text);
     for (const Scenario &scenario : script.scenarios) {
         std::unique_ptr<Session> session = sessions();
-        const auto fail = [&](int line, const std::string &failure) {
-            out << name << ':' << line << ": " << failure << " (scenario \"" << scenario.name << "\")\n";
-            ++tally.failed;
-        };
-        bool passed = true;
+        std::optional<std::string> failure;
+        int line = scenario.steps.empty() ? scenario.line : scenario.steps.back().line;
         for (const Step &step : scenario.steps) {
-            std::optional<std::string> failure;
             try {
                 failure = perform(*session, step);
             } catch (const ScenarioError &error) {
                 failure = error.what();
             }
             if (failure) {
-                fail(step.line, *failure);
-                passed = false;
+                line = step.line;
                 break;
             }
         }
-        if (!passed)
-            continue;
         // Events that no `events` step has seen would hide a beep or a message.
-        const std::vector<std::string> unchecked = session->takeEvents();
-        if (unchecked.empty())
-            ++tally.passed;
-        else
-            fail(scenario.steps.empty() ? scenario.line : scenario.steps.back().line,
-                 "events never checked: " + join(unchecked));
+        if (const std::vector<std::string> unchecked = failure ? std::vector<std::string>() : session->takeEvents();
+            !unchecked.empty())
+            failure = "events never checked: " + join(unchecked);
+        if (failure)
+            out << name << ':' << line << ": " << *failure << " (scenario \"" << scenario.name << "\")\n";
+        ++(failure ? tally.failed : tally.passed);
     }
     if (script.error) {
         out << name << ':' << script.error->first << ": " << script.error->second << '\n';

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "script.h"
 
-#include <cctype>
+#include <algorithm>
 
 namespace {
 bool isBlank(char c)
@@ -9,53 +9,37 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::optional<char> escaped(char c)
-{
-    switch (c) {
-    case '"': return '"';
-    case '\\': return '\\';
-    case 'r': return '\r';
-    case 'n': return '\n';
-    case 't': return '\t';
-    case 'b': return '\b';
-    default: return std::nullopt;
-    }
-}
+// Each escape's letter followed by the character it stands for.
+constexpr std::string_view escapes = "\"\"\\\\r\rn\nt\tb\b";
 } // namespace
 
 std::optional<std::vector<Token>> tokenize(std::string_view line)
 {
     std::vector<Token> tokens;
-    std::size_t i = 0;
-    while (i < line.size()) {
+    for (std::size_t i = 0; i < line.size();) {
         if (isBlank(line[i])) {
             ++i;
         } else if (line[i] == ',') {
             tokens.push_back({Token::Type::Comma, ","});
             ++i;
-        } else if (line[i] == '"') {
+        } else if (line[i++] == '"') {
             std::string text;
-            ++i;
-            for (;;) {
-                if (i >= line.size())
-                    return std::nullopt;
-                const char c = line[i++];
-                if (c == '"')
-                    break;
-                if (c == '\\') {
-                    if (i >= line.size())
-                        return std::nullopt;
-                    const std::optional<char> e = escaped(line[i++]);
-                    if (!e)
-                        return std::nullopt;
-                    text += *e;
-                } else {
-                    text += c;
+            while (i < line.size() && line[i] != '"') {
+                if (line[i] != '\\') {
+                    text += line[i++];
+                    continue;
                 }
+                const std::size_t at = i + 1 < line.size() ? escapes.find(line[i + 1]) : std::string_view::npos;
+                if (at == std::string_view::npos || at % 2 != 0)
+                    return std::nullopt;
+                text += escapes[at + 1];
+                i += 2;
             }
+            if (i++ >= line.size())
+                return std::nullopt;
             tokens.push_back({Token::Type::String, std::move(text)});
         } else {
-            const std::size_t start = i;
+            const std::size_t start = i - 1;
             while (i < line.size() && !isBlank(line[i]) && line[i] != ',' && line[i] != '"')
                 ++i;
             tokens.push_back({Token::Type::Word, std::string(line.substr(start, i - start))});
@@ -67,35 +51,28 @@ std::optional<std::vector<Token>> tokenize(std::string_view line)
 Script parseScript(std::string_view text)
 {
     Script script;
-    int number = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++number;
-
-        std::size_t first = 0;
-        while (first < line.size() && isBlank(line[first]))
-            ++first;
-        if (first == line.size() || line[first] == '#')
+    for (int number = 1; !text.empty(); ++number) {
+        const std::string_view line = text.substr(0, text.find('\n'));
+        text.remove_prefix(std::min(text.size(), line.size() + 1));
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string_view::npos || line[first] == '#')
             continue;
         std::optional<std::vector<Token>> tokens = tokenize(line);
-        if (!tokens || tokens->front().type != Token::Type::Word) {
-            script.error = {number, "cannot read this line"};
+        const char *error = nullptr;
+        if (!tokens || tokens->front().type != Token::Type::Word)
+            error = "cannot read this line";
+        else if (tokens->front().text == "scenario" &&
+                 (tokens->size() != 2 || tokens->back().type != Token::Type::String))
+            error = "scenario needs a quoted name";
+        else if (tokens->front().text == "scenario")
+            script.scenarios.push_back({tokens->back().text, number, {}});
+        else if (script.scenarios.empty())
+            error = "a step before the first scenario line";
+        else
+            script.scenarios.back().steps.push_back({number, tokens->front().text, {tokens->begin() + 1, tokens->end()}});
+        if (error) {
+            script.error = {number, error};
             return script;
-        }
-        Step step{number, tokens->front().text, {tokens->begin() + 1, tokens->end()}};
-        if (step.verb == "scenario") {
-            if (step.args.size() != 1 || step.args[0].type != Token::Type::String) {
-                script.error = {number, "scenario needs a quoted name"};
-                return script;
-            }
-            script.scenarios.push_back({step.args[0].text, number, {}});
-        } else if (script.scenarios.empty()) {
-            script.error = {number, "a step before the first scenario line"};
-            return script;
-        } else {
-            script.scenarios.back().steps.push_back(std::move(step));
         }
     }
     return script;

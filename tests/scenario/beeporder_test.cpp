@@ -36,7 +36,6 @@ TEST(BeepOrder, ResultsWrittenAroundTheBeep)
         SCOPED_TRACE(std::string(row.window) + " " + row.button);
         ModelPlatform platform;
         platform.showModal(row.window);
-        platform.settle();
         Form &form = *platform.activeWindow();
         for (const auto &[box, text] : row.boxes)
             form.edit(*form.find(box), text);

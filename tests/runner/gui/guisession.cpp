@@ -22,6 +22,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
+#include <map>
 #include <utility>
 
 namespace {
@@ -37,19 +39,17 @@ void settle()
 // the other control codes are Ctrl with a letter.
 void sendCharacter(QWidget *box, int code)
 {
-    switch (code) {
-    case keys::backspace: QTest::keyClick(box, Qt::Key_Backspace); return;
-    case keys::enter: QTest::keyClick(box, Qt::Key_Return); return;
-    case keys::escape: QTest::keyClick(box, Qt::Key_Escape); return;
-    default: break;
-    }
-    if (code >= 1 && code <= 26) {
+    static const std::map<int, Qt::Key> ownKeys{
+        {keys::backspace, Qt::Key_Backspace}, {keys::enter, Qt::Key_Return}, {keys::escape, Qt::Key_Escape}};
+    if (const auto own = ownKeys.find(code); own != ownKeys.end())
+        QTest::keyClick(box, own->second);
+    else if (code >= 1 && code <= 26)
         QTest::keyClick(box, static_cast<Qt::Key>(Qt::Key_A + code - 1), Qt::ControlModifier);
-        return;
+    else {
+        const char32_t character = static_cast<char32_t>(code);
+        const Qt::Key key = code < 0x100 ? static_cast<Qt::Key>(QChar(code).toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, box, key, QString::fromUcs4(&character, 1), Qt::NoModifier);
     }
-    const char32_t character = static_cast<char32_t>(code);
-    const Qt::Key key = code < 0x100 ? static_cast<Qt::Key>(QChar(code).toUpper().unicode()) : Qt::Key_unknown;
-    QTest::sendKeyEvent(QTest::Click, box, key, QString::fromUcs4(&character, 1), Qt::NoModifier);
 }
 
 // Where typing goes: the end of the text, as the caret is when the user comes to type more.
@@ -150,11 +150,8 @@ void GuiSession::paste(std::string_view control, std::string_view text)
 void GuiSession::clear(std::string_view control)
 {
     QWidget *box = reachable(control);
-    if (auto *line = qobject_cast<QLineEdit *>(box)) {
-        line->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-    } else if (auto *area = qobject_cast<QTextEdit *>(box)) {
-        area->selectAll();
+    if (qobject_cast<QLineEdit *>(box) || qobject_cast<QTextEdit *>(box)) {
+        QMetaObject::invokeMethod(box, "selectAll");
         QTest::keyClick(box, Qt::Key_Delete);
     }
     settle();
@@ -218,11 +215,6 @@ void GuiSession::closeBox()
     settle();
 }
 
-void GuiSession::setPrinter(bool on)
-{
-    m_printer.switchOn(on);
-}
-
 void GuiSession::wait(int milliseconds)
 {
     QTest::qWait(milliseconds);
@@ -230,22 +222,10 @@ void GuiSession::wait(int milliseconds)
     // now, as the time waited says it has. Firing may end the program.
     const auto overdue = [this] {
         const FormWidget *active = m_platform.activeWindow();
-        if (!active)
-            return false;
-        for (const auto &control : active->form().controls()) {
-            const QTimer *timer = control->kind() == Kind::Timer ? active->timer(control->name()) : nullptr;
-            if (timer && timer->remainingTime() == 0)
-                return true;
-        }
-        return false;
+        const QList<QTimer *> timers = active ? active->findChildren<QTimer *>() : QList<QTimer *>();
+        return std::any_of(timers.begin(), timers.end(), [](const QTimer *timer) { return timer->remainingTime() == 0; });
     };
     [[maybe_unused]] const bool caughtUp = QTest::qWaitFor([&] { return !overdue(); }, 1000);
-}
-
-std::string GuiSession::activeWindow()
-{
-    const FormWidget *active = m_platform.activeWindow();
-    return active ? active->objectName().toStdString() : "none";
 }
 
 std::string GuiSession::read(std::string_view control, Readable property)
@@ -259,16 +239,6 @@ std::string GuiSession::read(std::string_view control, Readable property)
     return *shown;
 }
 
-std::string GuiSession::showColor(std::string_view canonical)
-{
-    return shownColor(canonical);
-}
-
-std::vector<std::string> GuiSession::takeEvents()
-{
-    return std::exchange(m_log.events, {});
-}
-
 Form *GuiSession::activeForm()
 {
     FormWidget *active = m_platform.activeWindow();
@@ -279,4 +249,10 @@ void GuiSession::open(std::string_view window)
 {
     m_platform.showModal(window);
     settle();
+}
+
+std::string GuiSession::activeWindow()
+{
+    const FormWidget *active = m_platform.activeWindow();
+    return active ? active->objectName().toStdString() : "none";
 }

@@ -4,8 +4,10 @@
 #include "qtplatform.h"
 #include "session.h"
 #include "stepwiseseams.h"
+#include "widgetreader.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class FormWidget;
@@ -27,12 +29,12 @@ public:
     void mouseMove(std::string_view control) override;
     void showTab(int page) override;
     void closeBox() override;
-    void setPrinter(bool on) override;
+    void setPrinter(bool on) override { m_printer.switchOn(on); }
     void wait(int milliseconds) override;
     std::string activeWindow() override;
     std::string read(std::string_view control, Readable property) override;
-    std::string showColor(std::string_view canonical) override;
-    std::vector<std::string> takeEvents() override;
+    std::string showColor(std::string_view canonical) override { return shownColor(canonical); }
+    std::vector<std::string> takeEvents() override { return std::exchange(m_log.events, {}); }
     Form *activeForm() override;
     void open(std::string_view window) override;
     // The program's windows, for tests that look at the widgets themselves.
