@@ -11,7 +11,8 @@
 
 namespace {
 // Where a handler beeps between two results, the first is on screen while the
-// beep sounds and the second is not yet: the order of the writes is visible.
+// beep sounds and the second is not yet; a mark shown before a check is on
+// screen while its message is: the order of the writes is visible.
 TEST(BeepOrder, ResultsWrittenAroundTheBeep)
 {
     const struct {
@@ -19,6 +20,7 @@ TEST(BeepOrder, ResultsWrittenAroundTheBeep)
         std::vector<std::pair<const char *, const char *>> boxes;
         const char *button;
         const char *writes;
+        const char *mark = nullptr; // a mark whose showing is written down too
     } rows[] = {
         {"frmCono", {{"txtRag", "3"}, {"txtAlt", "4"}}, "cmdCalc", "lblVcono, beep"},
         {"frmFormule", {{"txt1", "2"}, {"txt2", "3"}, {"txt3", "5"}}, "cmdCalcola", "lbl1, beep"},
@@ -31,6 +33,7 @@ TEST(BeepOrder, ResultsWrittenAroundTheBeep)
         {"frmTrap", {{"Text1", "1"}, {"Text2", "2"}, {"Text3", "1"}, {"Text4", "1"}, {"Text5", "0"}}, "Command2",
          "Label6, Label8, beep, Label7"},
         {"frmFori", {{"Text1", "37"}}, "Command5", "Label20, beep, Label22"},
+        {"frmSfera", {}, "Command2", "Line4 shown, message \"Inserire i dati (Diametro)\"", "Line4"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.window) + " " + row.button);
@@ -47,6 +50,8 @@ TEST(BeepOrder, ResultsWrittenAroundTheBeep)
                 add(event);
             if (property == Property::Text)
                 add(control.name());
+            else if (property == Property::Visible && row.mark && control.name() == row.mark)
+                add(control.name() + " shown");
         });
         form.click(*form.find(row.button));
         for (const std::string &event : platform.takeEvents())
