@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const std::vector<std::string_view> windows = windowNames();
     const std::string_view window = windows[data[0] % windows.size()];
-    BufferBytes bytes(std::span(data + 1, size - 1));
+    ByteSource bytes(std::span(data + 1, size - 1));
     // Long enough for any input the fuzzer makes; the session stops when the bytes run out.
     const SessionOutcome outcome = runRandomSession(std::make_unique<ModelSession>(), bytes, window, 1 << 20);
     if (outcome.fault)

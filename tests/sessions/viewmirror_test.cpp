@@ -4,24 +4,17 @@
 #include "form.h"
 #include "formwidget.h"
 #include "guisession.h"
-#include "randomactions.h"
 #include "randomsession.h"
 #include "widgetreader.h"
 
 #include <QApplication>
 #include <QTest>
 
-#include <unistd.h>
-
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace {
-constexpr int actionsPerSession = 100;
-
 QtMessageHandler qtTestHandler = nullptr;
 
 // The offscreen platform cannot size a window to its hints and says so for every
@@ -39,9 +32,9 @@ std::string pixels(QPoint at)
 
 // The active window's widgets against the model behind them: every property
 // a scenario reads, as the reader of the widget runner reads it.
-std::optional<std::string> mirrorMismatch(const QtPlatform &program)
+std::optional<std::string> mirrorMismatch(Session &session)
 {
-    const FormWidget *window = program.activeWindow();
+    const FormWidget *window = static_cast<GuiSession &>(session).platform().activeWindow();
     if (!window)
         return std::nullopt;
     const Form &form = window->form();
@@ -61,21 +54,18 @@ std::optional<std::string> mirrorMismatch(const QtPlatform &program)
             const bool plainFace = c.kind() == Kind::CommandButton && !c.design().isGraphical() && property.which == Readable::BackColor;
             if (!shown || property.which == Readable::Top || property.which == Readable::Left || plainFace)
                 continue;
-            std::string held = readModel(c, property.which);
-            if (property.kind == ValueKind::Color)
-                held = shownColor(held);
-            if (*shown != held)
+            const std::string held = readModel(c, property.which);
+            if (*shown != (property.kind == ValueKind::Color ? shownColor(held) : held))
                 return mismatch(property.name, *shown, held);
         }
         if (c.kind() == Kind::Menu || c.kind() == Kind::Timer)
             continue;
         const QPoint at = shownAt(*window, c);
-        const QPoint held(twipsToPixels(c.design().left()), twipsToPixels(c.topTwips()));
-        if (at != held)
+        if (const QPoint held(twipsToPixels(c.design().left()), twipsToPixels(c.topTwips())); at != held)
             return mismatch("position", pixels(at), pixels(held));
-        const QWidget &widget = *window->controlWidget(c.name());
-        if (c.kind() == Kind::Label && widget.autoFillBackground() != c.design().isOpaque())
-            return mismatch("opaque", formatBool(widget.autoFillBackground()), formatBool(c.design().isOpaque()));
+        const bool filled = window->controlWidget(c.name())->autoFillBackground();
+        if (c.kind() == Kind::Label && filled != c.design().isOpaque())
+            return mismatch("opaque", formatBool(filled), formatBool(c.design().isOpaque()));
     }
     return std::nullopt;
 }
@@ -93,32 +83,6 @@ private slots:
         qtTestHandler = qInstallMessageHandler(dropSizeHintNotices);
     }
 
-    // A long session leaves no closed window behind: once Qt's caches have
-    // filled (some 150 cycles), 300 more open-close cycles keep as many windows
-    // and nearly as much memory (each window left would hold over a megabyte).
-    void closedWindowsGoAsTheyClose()
-    {
-        const auto residentKiB = [] {
-            long size = 0, pages = 0;
-            std::ifstream("/proc/self/statm") >> size >> pages;
-            return pages * (sysconf(_SC_PAGESIZE) / 1024);
-        };
-        GuiSession session;
-        const auto cycles = [&session](int count) {
-            for (int cycle = 0; cycle < count; ++cycle) {
-                session.menu("mnuCono");
-                QCOMPARE(session.activeWindow(), "frmCono");
-                session.click("cmdChiudi");
-            }
-        };
-        cycles(150);
-        const qsizetype windows = QApplication::topLevelWidgets().size();
-        const long before = residentKiB();
-        cycles(300);
-        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
-        QCOMPARE_LT(residentKiB() - before, 8 * 1024);
-    }
-
     void widgetsShowTheirModelAfterEveryAction_data()
     {
         QTest::addColumn<QString>("window");
@@ -131,22 +95,15 @@ private slots:
     void widgetsShowTheirModelAfterEveryAction()
     {
         QFETCH(QString, window);
-        const std::string name = window.toStdString();
-        const std::vector<std::uint32_t> seeds = sessionSeeds("GEOMIRA_MIRROR_SESSIONS", 30);
-        long actions = 0;
-        for (const std::uint32_t seed : seeds) {
-            auto session = std::make_unique<GuiSession>();
-            const QtPlatform &program = session->platform();
-            SeededBytes bytes(seed, name);
-            const SessionOutcome outcome = runRandomSession(std::move(session), bytes, name, actionsPerSession,
-                                                            [&program](Session &) { return mirrorMismatch(program); });
-            // The windows of the ended program go now, not with the next one's.
+        const auto newSession = [] {
+            // The windows of the program that ended go now, not with the new one's.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            actions += outcome.actions;
-            if (outcome.fault)
-                QFAIL(failureReport(name, seed, outcome).c_str());
-        }
-        qInfo("%s: %zu sessions, %ld actions checked on the widgets", name.c_str(), seeds.size(), actions);
+            return std::make_unique<GuiSession>();
+        };
+        const std::optional<std::string> failed =
+            failedSession(window.toStdString(), "GEOMIRA_MIRROR_SESSIONS", 30, newSession, mirrorMismatch);
+        if (failed)
+            QFAIL(failed->c_str());
     }
 };
 

@@ -6,17 +6,12 @@
 #include "propertyvalue.h"
 
 #include <array>
-#include <functional>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
-std::uint32_t hashOf(std::string_view text)
-{
-    std::uint32_t hash = 2166136261u;
-    for (const char c : text)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    return hash;
-}
+using Step = std::optional<std::string>;
 
 // A whole number below `count` (at least 1): one byte, or two for long lists.
 std::size_t below(ByteSource &bytes, std::size_t count)
@@ -33,50 +28,32 @@ const auto &oneOf(ByteSource &bytes, const List &items)
     return items[below(bytes, items.size())];
 }
 
-using Controls = std::vector<const Control *>;
+bool isBox(Kind kind) { return kind == Kind::TextBox; }
+bool isMenu(Kind kind) { return kind == Kind::Menu; }
+bool isPointable(Kind kind) { return kind != Kind::Timer && kind != Kind::Menu; }
 
-Controls controlsWhere(const Form &window, const std::function<bool(const Control &)> &wanted)
+// `verb control argument` on a control of the wanted kinds. The user mostly
+// aims at one that can take the action, and most of all at one whose handler
+// does something with it; sometimes at any, and then a control that is
+// hidden, disabled or on a page not shown must do nothing.
+Step on(ByteSource &bytes, const Form &window, bool (*wanted)(Kind), Event handled, std::string_view verb,
+        const std::string &argument = {})
 {
-    Controls found;
+    std::vector<const Control *> any, reachable, handling;
     for (const auto &control : window.controls()) {
-        if (wanted(*control))
-            found.push_back(control.get());
-    }
-    return found;
-}
-
-Controls controlsOf(const Form &window, Kind kind)
-{
-    return controlsWhere(window, [kind](const Control &c) { return c.kind() == kind; });
-}
-
-// The user mostly aims at a control that can take the action, and most of all
-// at one whose handler does something with it; sometimes at any, and then a
-// control that is hidden, disabled or on a page not shown must do nothing.
-const Control *aim(ByteSource &bytes, const Form &window, const Controls &candidates, Event handled)
-{
-    if (candidates.empty())
-        return nullptr;
-    Controls reachable;
-    Controls handling;
-    for (const Control *control : candidates) {
-        if (!window.isReachable(*control))
+        if (!wanted(control->kind()))
             continue;
-        reachable.push_back(control);
-        if (window.hasHandler(*control, handled))
-            handling.push_back(control);
+        any.push_back(control.get());
+        if (window.isReachable(*control))
+            reachable.push_back(control.get());
+        if (window.isReachable(*control) && window.hasHandler(*control, handled))
+            handling.push_back(control.get());
     }
+    if (any.empty())
+        return std::nullopt;
     const std::uint8_t how = bytes.next();
-    if (how < 128 && !handling.empty())
-        return oneOf(bytes, handling);
-    if (how < 192 && !reachable.empty())
-        return oneOf(bytes, reachable);
-    return oneOf(bytes, candidates);
-}
-
-bool isPointable(const Control &control)
-{
-    return control.kind() != Kind::Timer && control.kind() != Kind::Menu;
+    const auto &from = how < 128 && !handling.empty() ? handling : how < 192 && !reachable.empty() ? reachable : any;
+    return std::string(verb) + " " + oneOf(bytes, from)->name() + (argument.empty() ? "" : " " + argument);
 }
 
 std::string digits(ByteSource &bytes, std::size_t count)
@@ -96,17 +73,9 @@ std::string character(ByteSource &bytes)
 {
     const std::uint8_t kind = bytes.next();
     if (kind < 130)
-        return std::string(1, static_cast<char>('0' + bytes.next() % 10));
-    if (kind < 150)
-        return ",";
-    if (kind < 160)
-        return ".";
-    if (kind < 168)
-        return "-";
-    if (kind < 172)
-        return "+";
+        return std::string(1, static_cast<char>('0' + kind % 10));
     if (kind < 180)
-        return bytes.next() % 2 ? "E" : "e";
+        return std::string(1, ",,,,,.,.-+Ee"[kind % 12]);
     if (kind < 205)
         return std::string(1, static_cast<char>(' ' + bytes.next() % 95));
     return std::string(oneOf(bytes, foreignCharacters));
@@ -138,119 +107,83 @@ std::string number(ByteSource &bytes)
 std::string pasted(ByteSource &bytes)
 {
     switch (bytes.next() % 7) {
-    case 0:
-    case 1: return number(bytes);
-    case 2: {
+    case 0: return "0," + digits(bytes, 200 + bytes.next() % 201);
+    case 1: {
         // 200 to 400 digits, whole or with a decimal comma.
         std::string huge = "1" + digits(bytes, 199 + bytes.next() % 201);
         if (bytes.next() % 2)
             huge[1 + bytes.next() % (huge.size() - 1)] = ',';
         return huge;
     }
-    case 3: return "0," + digits(bytes, 200 + bytes.next() % 201);
-    case 4: return std::string(oneOf(bytes, oddTexts));
-    case 5: return number(bytes) + std::string(oneOf(bytes, oddTexts));
-    default: return std::string(1 + bytes.next() % 3, ' ') + number(bytes) + std::string(bytes.next() % 3, ' ');
+    case 2: return std::string(oneOf(bytes, oddTexts));
+    case 3: return number(bytes) + std::string(oneOf(bytes, oddTexts));
+    case 4: return std::string(1 + bytes.next() % 3, ' ') + number(bytes) + std::string(bytes.next() % 3, ' ');
+    default: return number(bytes);
     }
 }
 
-std::optional<std::string> boxAction(ByteSource &bytes, const Form &window, std::uint8_t pick)
-{
-    const Control *box = aim(bytes, window, controlsOf(window, Kind::TextBox), Event::Change);
-    if (!box)
-        return std::nullopt;
-    if (pick < 64)
-        return "type " + box->name() + " " + quote(character(bytes));
-    if (pick < 76)
-        return "key " + box->name() + " " + std::to_string(oneOf(bytes, controlCodes));
-    if (pick < 104)
-        return "paste " + box->name() + " " + quote(pasted(bytes));
-    return "clear " + box->name();
-}
+Step click(ByteSource &bytes, const Form &window) { return on(bytes, window, isPointable, Event::Click, "click"); }
 
-// A click on a control, or the choice of a menu item.
-std::optional<std::string> click(ByteSource &bytes, const Form &window, bool onMenu = false)
-{
-    const Controls candidates = onMenu ? controlsOf(window, Kind::Menu) : controlsWhere(window, isPointable);
-    const Control *target = aim(bytes, window, candidates, Event::Click);
-    if (!target)
-        return std::nullopt;
-    return (onMenu ? "menu " : "click ") + target->name();
-}
-
-std::string mouseMove(ByteSource &bytes, const Form &window)
-{
-    const Control *target = nullptr;
-    if (bytes.next() % 4 != 0)
-        target = aim(bytes, window, controlsWhere(window, isPointable), Event::MouseMove);
-    return "mousemove " + (target ? target->name() : "form");
-}
-
-// A page of the tab control that the user can reach, if there is one.
-std::optional<std::string> tab(ByteSource &bytes, const Form &window)
-{
-    const Controls tabs = controlsOf(window, Kind::TabControl);
-    if (tabs.empty() || !window.isReachable(*tabs.front()))
-        return std::nullopt;
-    // One page past the last, which is no page at all.
-    const std::size_t pages = tabs.front()->design().pageCaptions().size();
-    return "tab " + std::to_string(below(bytes, pages + 1));
-}
-
-// Time enough for half a timer's interval or all of it.
-std::optional<std::string> wait(ByteSource &bytes, const Form &window)
-{
-    const Controls timers = controlsOf(window, Kind::Timer);
-    if (timers.empty())
-        return std::nullopt;
-    const int interval = oneOf(bytes, timers)->design().intervalMs();
-    return "wait " + std::to_string(bytes.next() % 2 ? interval : interval / 2);
-}
+// The kinds of step with their shares of 256: typing and clicking most,
+// waiting for a timer least. Each gives nothing if the window has nothing for it.
+constexpr std::pair<int, Step (*)(ByteSource &, const Form &)> steps[] = {
+    {64, [](ByteSource &b, const Form &w) { return on(b, w, isBox, Event::Change, "type", quote(character(b))); }},
+    {12, [](ByteSource &b, const Form &w) {
+         return on(b, w, isBox, Event::Change, "key", std::to_string(oneOf(b, controlCodes)));
+     }},
+    {28, [](ByteSource &b, const Form &w) { return on(b, w, isBox, Event::Change, "paste", quote(pasted(b))); }},
+    {10, [](ByteSource &b, const Form &w) { return on(b, w, isBox, Event::Change, "clear"); }},
+    {70, click},
+    {14, [](ByteSource &b, const Form &w) { return on(b, w, isMenu, Event::Click, "menu"); }},
+    {30, [](ByteSource &b, const Form &w) -> Step {
+         return b.next() % 4 ? on(b, w, isPointable, Event::MouseMove, "mousemove") : "mousemove form";
+     }},
+    {14, [](ByteSource &b, const Form &w) -> Step {
+         for (const auto &control : w.controls()) {
+             // Up to one page past the last, which is no page at all.
+             if (control->kind() == Kind::TabControl && w.isReachable(*control))
+                 return "tab " + std::to_string(below(b, control->design().pageCaptions().size() + 1));
+         }
+         return std::nullopt;
+     }},
+    {3, [](ByteSource &, const Form &) -> Step { return "close"; }},
+    {10, [](ByteSource &b, const Form &) -> Step { return b.next() % 2 ? "printer on" : "printer off"; }},
+    {1, [](ByteSource &b, const Form &w) -> Step {
+         // Time enough for half a timer's interval or all of it.
+         std::vector<int> intervals;
+         for (const auto &control : w.controls()) {
+             if (control->kind() == Kind::Timer)
+                 intervals.push_back(control->design().intervalMs() / (b.next() % 2 + 1));
+         }
+         return intervals.empty() ? Step() : "wait " + std::to_string(oneOf(b, intervals));
+     }},
+};
 } // namespace
 
-SeededBytes::SeededBytes(std::uint32_t seed, std::string_view salt)
+ByteSource::ByteSource(std::uint32_t seed, std::string_view salt)
 {
-    std::seed_seq sequence{seed, hashOf(salt)};
+    std::vector<std::uint32_t> words{seed};
+    words.insert(words.end(), salt.begin(), salt.end());
+    std::seed_seq sequence(words.begin(), words.end());
     m_engine.seed(sequence);
 }
 
-std::uint8_t SeededBytes::next()
+std::uint8_t ByteSource::next()
 {
-    if (m_left == 0) {
-        m_word = static_cast<std::uint32_t>(m_engine());
-        m_left = 4;
-    }
-    --m_left;
-    const auto byte = static_cast<std::uint8_t>(m_word);
-    m_word >>= 8;
-    return byte;
+    if (m_seeded)
+        return static_cast<std::uint8_t>(m_engine());
+    return m_at < m_data.size() ? m_data[m_at++] : 0;
 }
 
 std::optional<std::string> nextAction(ByteSource &bytes, const Form &window)
 {
     if (bytes.exhausted())
         return std::nullopt;
-    // Shares of 256: typing and clicking most, waiting for a timer least.
-    const std::uint8_t pick = bytes.next();
-    std::optional<std::string> action;
-    if (pick < 114)
-        action = boxAction(bytes, window, pick);
-    else if (pick < 184)
-        action = click(bytes, window);
-    else if (pick < 198)
-        action = click(bytes, window, true);
-    else if (pick < 228)
-        action = mouseMove(bytes, window);
-    else if (pick < 242)
-        action = tab(bytes, window);
-    else if (pick < 245)
-        action = "close";
-    else if (pick < 255)
-        action = bytes.next() % 2 ? "printer on" : "printer off";
-    else
-        action = wait(bytes, window);
+    int pick = bytes.next();
+    auto kind = std::begin(steps);
+    while (pick >= kind->first)
+        pick -= (kind++)->first;
     // What the window has nothing for becomes a click, or a move over its background.
-    if (!action)
-        action = click(bytes, window);
-    return action ? action : mouseMove(bytes, window);
+    const Step action = kind->second(bytes, window);
+    return action ? action : click(bytes, window).value_or("mousemove form");
 }

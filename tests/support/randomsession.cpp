@@ -15,92 +15,38 @@
 #include <cstdlib>
 #include <exception>
 #include <map>
-#include <numeric>
 #include <utility>
 
 namespace {
-// A change as a scenario reads it: "frmSfera.Text1.Text \"1\"".
-std::string changeOf(const Form &form, const Control &control, Property property)
+// Every property of every control that a scenario reads, a line a control.
+std::vector<std::string> stateOf(const Form &form)
 {
-    const Readable read = [&] {
-        switch (property) {
-        case Property::Text: return control.kind() == Kind::TextBox ? Readable::Text : Readable::Caption;
-        case Property::Visible: return Readable::Visible;
-        case Property::Enabled: return Readable::Enabled;
-        case Property::ForeColor: return Readable::ForeColor;
-        case Property::BackColor: return Readable::BackColor;
-        case Property::BorderColor: return Readable::BorderColor;
-        case Property::BorderWidth: return Readable::BorderWidth;
-        case Property::FillStyle: return Readable::FillStyle;
-        case Property::Geometry: return Readable::Top;
-        case Property::Tab: return Readable::Tab;
-        }
-        return Readable::Tab;
-    }();
-    return form.name() + "." + control.name() + "." + std::string(nameOf(read)) + " " + readModel(control, read);
-}
-
-// What a control holds that can change at run time, on one line: every
-// property a scenario reads (the rest is fixed by the control table).
-std::string stateOf(const Control &control)
-{
-    std::string line = control.name() + ":";
-    line.reserve(600); // room for every property, so that the line is not copied as it grows
-    for (const ReadableProperty &property : readableProperties()) {
-        if (property.which == Readable::Text)
-            continue; // the same text as the Caption
-        line.append(" ").append(property.name).append(" ").append(readModel(control, property.which));
+    std::vector<std::string> lines;
+    for (const auto &control : form.controls()) {
+        std::string line = control->name() + ":";
+        for (const ReadableProperty &property : readableProperties())
+            line.append(" ").append(property.name).append(" ").append(readModel(*control, property.which));
+        lines.push_back(std::move(line));
     }
-    return line;
+    return lines;
 }
 
-// Where the window differs from its state as just opened, or nothing.
-std::optional<std::string> differenceOf(const Form &form, const std::vector<std::string> &expected)
-{
-    const std::vector<std::string> found = stateOf(form);
-    const auto [line, expectedLine] = std::mismatch(found.begin(), found.end(), expected.begin(), expected.end());
-    if (line == found.end() && expectedLine == expected.end())
-        return std::nullopt;
-    const auto shown = [](auto at, const auto &lines) { return at == lines.end() ? std::string("nothing") : *at; };
-    return "\n    " + shown(line, found) + "\n  instead of\n    " + shown(expectedLine, expected);
-}
-
-// A window just opened, and where its result labels are.
-struct Reference {
-    std::vector<std::size_t> resultLabels;
-    std::vector<std::string> state;
-};
-
-const Reference &referenceOf(const std::string &window)
+// The window as just opened.
+const std::vector<std::string> &openedState(const std::string &window)
 {
     static ModelPlatform platform;
-    static std::map<std::string, Reference, std::less<>> references;
-    const auto known = references.find(window);
-    if (known != references.end())
-        return known->second;
-    const std::unique_ptr<Form> opened = createWindow(window, platform);
-    Reference reference;
-    const auto &controls = opened->controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i]->design().role() == Role::Result)
-            reference.resultLabels.push_back(i);
+    static std::map<std::string, std::vector<std::string>> states;
+    if (!states.contains(window)) {
+        const std::unique_ptr<Form> opened = createWindow(window, platform);
+        ModelPlatform::opened(*opened);
+        states[window] = stateOf(*opened);
     }
-    ModelPlatform::opened(*opened);
-    reference.state = stateOf(*opened);
-    return references.emplace(window, std::move(reference)).first->second;
+    return states[window];
 }
-
-bool isWrittenNumber(const std::string &text)
-{
-    const std::optional<double> value = textToNumber(text);
-    return value && numberToText(*value) == text;
-}
-
-using Entries = std::vector<std::string>;
 
 // One random session. What it hears (the session's events and the property
 // changes of every window it shows) is logged in the order it came: "event
-// beep", "change frmSfera.Text1.Text \"1\"".
+// beep", "change frmSfera.Text1".
 class Run {
 public:
     Run(std::unique_ptr<Session> session, ByteSource &bytes, const ActionCheck &check)
@@ -110,20 +56,13 @@ public:
     {
     }
 
-    ~Run()
-    {
-        // The windows may report as they go: no longer to this run.
-        const std::unique_ptr<Session> ending = std::move(m_session);
-    }
-
     SessionOutcome go(std::string_view window, int maxActions)
     {
         m_main = m_session->activeWindow();
-        if (Form *first = m_session->activeForm())
-            watch(*first);
+        watch(*m_session->activeForm());
         take();
         m_outcome.fault = window != m_main ? open(std::string(window)) : checkOpened(window);
-        while (!m_outcome.fault && m_outcome.actions < maxActions) {
+        for (int actions = 0; !m_outcome.fault && actions < maxActions; ++actions) {
             Form *active = m_session->activeForm();
             const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
             if (!action)
@@ -132,170 +71,149 @@ public:
             // A copy: the action may close the window, and its name goes with it.
             m_outcome.fault = step(*action, std::string(active->name()));
         }
-        m_outcome.ended = m_session->activeWindow() == "none";
+        // The windows may report as they go: no longer to this run.
+        m_session.reset();
         return std::move(m_outcome);
     }
 
 private:
     void watch(Form &form)
     {
-        form.observe([this, &form](const Control &control, Property property) {
-            if (!m_session)
-                return;
-            pullEvents();
-            m_entries.push_back("change " + changeOf(form, control, property));
+        form.observe([this, &form](const Control &control, Property) {
+            if (m_session)
+                m_entries.push_back("change " + form.name() + "." + control.name());
         });
     }
 
-    void pullEvents()
+    // What was heard since the last call; a window just shown is watched from now on.
+    std::vector<std::string> take()
     {
         for (std::string &event : m_session->takeEvents())
             m_entries.push_back("event " + event);
-    }
-
-    // What was heard since the last call; a window just shown is watched from now on.
-    Entries take()
-    {
-        pullEvents();
         Form *active = m_session->activeForm();
-        if (active && std::find(m_entries.begin(), m_entries.end(), "event show " + active->name()) != m_entries.end())
+        if (active && std::ranges::count(m_entries, "event show " + active->name()))
             watch(*active);
         return std::exchange(m_entries, {});
     }
 
-    std::optional<std::string> step(const std::string &action, const std::string &before)
+    std::optional<std::string> guarded(const std::string &what, const std::function<std::optional<std::string>()> &run)
     {
         try {
-            runStep(*m_session, action);
+            return run();
         } catch (const std::exception &error) {
-            return "it threw: " + std::string(error.what());
+            return what + " threw: " + error.what();
         }
-        ++m_outcome.actions;
-        const Entries entries = take();
-        std::optional<std::string> fault = checkAction(action, before, entries);
-        if (!fault)
-            fault = furtherCheck();
-        if (fault) {
-            *fault += "; the step did:" + std::string(entries.empty() ? "\n    nothing" : "");
-            for (const std::string &entry : entries)
-                *fault += "\n    " + entry;
+    }
+
+    std::optional<std::string> step(const std::string &action, const std::string &before)
+    {
+        const auto fault = guarded("it", [&] { return runStep(*m_session, action), std::optional<std::string>(); });
+        if (fault)
             return fault;
+        const std::vector<std::string> entries = take();
+        if (const auto broken = checkAction(action, before, entries)) {
+            std::string report = *broken + "; the step did:" + (entries.empty() ? "\n    nothing" : "");
+            for (const std::string &entry : entries)
+                report += "\n    " + entry;
+            return report;
         }
-        for (const std::string &entry : entries) {
-            const std::string closed = entry.starts_with("event close ") ? entry.substr(12) : "";
-            if (!closed.empty() && closed != m_main && m_session->activeWindow() != "none")
-                return open(closed);
-        }
+        const auto closed = std::ranges::find_if(entries, [](const auto &entry) { return entry.starts_with("event close "); });
+        if (closed != entries.end() && closed->substr(12) != m_main && m_session->activeWindow() != "none")
+            return open(closed->substr(12));
         return std::nullopt;
     }
 
-    std::optional<std::string> furtherCheck()
-    {
-        try {
-            return m_check ? m_check(*m_session) : std::nullopt;
-        } catch (const std::exception &error) {
-            return "the check threw: " + std::string(error.what());
-        }
-    }
-
-    std::optional<std::string> checkAction(const std::string &action, const std::string &before, const Entries &entries)
+    std::optional<std::string> checkAction(const std::string &action, const std::string &before,
+                                           const std::vector<std::string> &entries)
     {
         const std::string *message = nullptr;
         for (const std::string &entry : entries) {
-            const bool isMessage = entry.starts_with("event message ");
-            if (isMessage && message)
+            if (entry.starts_with("event message ") && message)
                 return "a second message box, " + entry.substr(6);
-            if (isMessage)
+            if (entry.starts_with("event message "))
                 message = &entry;
             else if (entry.starts_with("change ") && message)
-                return entry.substr(7) + " after the " + message->substr(6);
+                return entry.substr(7) + " changed after the " + message->substr(6);
         }
         const bool ended = m_session->activeWindow() == "none";
-        const bool endReported = std::find(entries.begin(), entries.end(), "event end") != entries.end();
-        if (ended != endReported)
+        if (ended != (std::ranges::count(entries, "event end") > 0))
             return ended ? "the program ended without an end event" : "an end event, but a window is still active";
         const bool closesMain = action == "close" && before == m_main;
         if (ended && !action.starts_with("wait ") && !closesMain)
             return "the program ended, but neither a timer nor the main window's close box ended it";
         if (closesMain && !ended)
             return "the main window's close box did not end the program";
-        return ended ? std::nullopt : checkResults();
+        if (ended)
+            return std::nullopt;
+        const Form &form = *m_session->activeForm();
+        for (const auto &label : form.controls()) {
+            const std::optional<double> value = textToNumber(label->text());
+            const bool written = label->text().empty() || (value && numberToText(*value) == label->text());
+            if (label->design().role() == Role::Result && !written)
+                return form.name() + "." + label->name() + " shows " + quote(label->text()) + ", which is no result";
+        }
+        return furtherCheck();
     }
 
-    std::optional<std::string> checkResults()
+    std::optional<std::string> furtherCheck()
     {
-        const Form &form = *m_session->activeForm();
-        for (const std::size_t index : referenceOf(form.name()).resultLabels) {
-            const Control &label = *form.controls().at(index);
-            if (!label.text().empty() && !isWrittenNumber(label.text()))
-                return form.name() + "." + label.name() + " shows " + quote(label.text()) + ", which is no result";
-        }
-        return std::nullopt;
+        return m_check ? guarded("the check", [&] { return m_check(*m_session); }) : std::nullopt;
     }
 
     std::optional<std::string> open(const std::string &window)
     {
         m_outcome.steps.push_back("# open " + window);
-        try {
-            m_session->open(window);
-        } catch (const std::exception &error) {
-            return "opening " + window + " threw: " + error.what();
-        }
+        if (auto fault = guarded("opening " + window, [&] { return m_session->open(window), std::optional<std::string>(); }))
+            return fault;
         take();
-        if (m_session->activeWindow() != window)
-            return window + " did not open; the active window is " + m_session->activeWindow();
-        std::optional<std::string> fault = checkOpened(window);
-        return fault ? fault : furtherCheck();
+        return checkOpened(window);
     }
 
     std::optional<std::string> checkOpened(std::string_view window)
     {
-        const Form *opened = m_session->activeForm();
-        if (!opened)
-            return std::string(window) + " is not open";
-        if (std::optional<std::string> difference = differenceOf(*opened, referenceOf(std::string(window)).state))
-            return std::string(window) + " opened with" + *difference;
-        return std::nullopt;
+        if (m_session->activeWindow() != window)
+            return std::string(window) + " did not open; the active window is " + m_session->activeWindow();
+        const std::vector<std::string> found = stateOf(*m_session->activeForm());
+        const std::vector<std::string> &expected = openedState(std::string(window));
+        const auto [line, expectedLine] = std::ranges::mismatch(found, expected);
+        if (line != found.end())
+            return std::string(window) + " opened with\n    " + *line + "\n  instead of\n    " + *expectedLine;
+        return furtherCheck();
     }
 
-    Entries m_entries;
+    std::vector<std::string> m_entries;
     ByteSource &m_bytes;
     const ActionCheck &m_check;
     std::string m_main;
     SessionOutcome m_outcome;
-    std::unique_ptr<Session> m_session; // last, so that it goes first
+    std::unique_ptr<Session> m_session;
 };
 } // namespace
-
-std::vector<std::string> stateOf(const Form &form)
-{
-    std::vector<std::string> lines{form.name() + ": caption " + quote(form.caption()) + ", scale "
-                                   + std::to_string(form.design().scaleHeight) + (form.design().gradient ? ", gradient" : "")};
-    for (const auto &control : form.controls())
-        lines.push_back(stateOf(*control));
-    return lines;
-}
 
 SessionOutcome runRandomSession(std::unique_ptr<Session> session, ByteSource &bytes, std::string_view window,
                                 int maxActions, const ActionCheck &check)
 {
     return Run(std::move(session), bytes, check).go(window, maxActions);
 }
-std::vector<std::uint32_t> sessionSeeds(const char *countVariable, int fallback)
-{
-    if (const char *seed = std::getenv("GEOMIRA_RANDOM_SEED"))
-        return {static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10))};
-    const char *written = std::getenv(countVariable);
-    std::vector<std::uint32_t> seeds(written ? std::atoi(written) : fallback);
-    std::iota(seeds.begin(), seeds.end(), 0u);
-    return seeds;
-}
 
-std::string failureReport(std::string_view window, std::uint32_t seed, const SessionOutcome &outcome)
+std::optional<std::string> failedSession(std::string_view window, const char *countVariable, int fallback,
+                                         const std::function<std::unique_ptr<Session>()> &newSession,
+                                         const ActionCheck &check)
 {
-    std::string report = std::string(window) + ", seed " + std::to_string(seed) + " (GEOMIRA_RANDOM_SEED="
-        + std::to_string(seed) + " runs it alone), after " + std::to_string(outcome.actions) + " actions:\n";
-    for (const std::string &step : outcome.steps)
-        report += "  " + step + "\n";
-    return report + "fault: " + outcome.fault.value_or("none");
+    const char *replayed = std::getenv("GEOMIRA_RANDOM_SEED");
+    const char *count = std::getenv(countVariable);
+    const std::uint32_t first = replayed ? std::strtoul(replayed, nullptr, 10) : 0;
+    const std::uint32_t end = replayed ? first + 1 : count ? std::strtoul(count, nullptr, 10) : fallback;
+    for (std::uint32_t seed = first; seed < end; ++seed) {
+        ByteSource bytes(seed, window);
+        const SessionOutcome outcome = runRandomSession(newSession(), bytes, window, 100, check);
+        if (!outcome.fault)
+            continue;
+        std::string report = std::string(window) + ", seed " + std::to_string(seed) + " (GEOMIRA_RANDOM_SEED="
+            + std::to_string(seed) + " runs it alone):\n";
+        for (const std::string &step : outcome.steps)
+            report += "  " + step + "\n";
+        return report + "fault: " + *outcome.fault;
+    }
+    return std::nullopt;
 }
