@@ -13,8 +13,8 @@ class RandomSessions : public testing::TestWithParam<std::string_view> {};
 
 TEST_P(RandomSessions, KeepEveryRuleAfterEveryAction)
 {
-    const auto newSession = [] { return std::make_unique<ModelSession>(); };
-    const std::optional<std::string> failed = failedSession(GetParam(), "GEOMIRA_RANDOM_SESSIONS", 1000, newSession);
+    const std::optional<std::string> failed =
+        failedSession(GetParam(), "GEOMIRA_RANDOM_SESSIONS", 1000, [] { return std::make_unique<ModelSession>(); });
     EXPECT_FALSE(failed) << *failed;
 }
 

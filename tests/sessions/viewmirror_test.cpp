@@ -15,16 +15,6 @@
 #include <string>
 
 namespace {
-QtMessageHandler qtTestHandler = nullptr;
-
-// The offscreen platform cannot size a window to its hints and says so for every
-// window opened; the test's other messages go on to Qt Test.
-void dropSizeHintNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("propagateSizeHints")))
-        qtTestHandler(type, context, message);
-}
-
 std::string pixels(QPoint at)
 {
     return std::to_string(at.x()) + "," + std::to_string(at.y());
@@ -38,10 +28,9 @@ std::optional<std::string> mirrorMismatch(Session &session)
     if (!window)
         return std::nullopt;
     const Form &form = window->form();
-    if (!window->isVisible())
-        return form.name() + " is active but not on screen";
-    if (const std::string title = *readShown(*window, "form", Readable::Caption); title != quote(form.caption()))
-        return form.name() + " is titled " + title;
+    const std::string title = *readShown(*window, "form", Readable::Caption);
+    if (!window->isVisible() || title != quote(form.caption()))
+        return form.name() + " is active, titled " + title + (window->isVisible() ? "" : ", but not on screen");
     for (const auto &control : form.controls()) {
         const Control &c = *control;
         const auto mismatch = [&](std::string_view property, const std::string &shown, const std::string &held) {
@@ -80,7 +69,6 @@ private slots:
         QApplication::setStyle(QStringLiteral("Fusion"));
         // A session's program ends with its windows closed; the next one starts in the same application.
         QApplication::setQuitOnLastWindowClosed(false);
-        qtTestHandler = qInstallMessageHandler(dropSizeHintNotices);
     }
 
     void widgetsShowTheirModelAfterEveryAction_data()

@@ -6,26 +6,16 @@
 #include "propertyvalue.h"
 
 #include <array>
-#include <iterator>
 #include <utility>
 #include <vector>
 
 namespace {
 using Step = std::optional<std::string>;
 
-// A whole number below `count` (at least 1): one byte, or two for long lists.
-std::size_t below(ByteSource &bytes, std::size_t count)
-{
-    std::size_t value = bytes.next();
-    if (count > 256)
-        value = value << 8 | bytes.next();
-    return value % count;
-}
-
 template <typename List>
 const auto &oneOf(ByteSource &bytes, const List &items)
 {
-    return items[below(bytes, items.size())];
+    return items[bytes.next() % items.size()];
 }
 
 bool isBox(Kind kind) { return kind == Kind::TextBox; }
@@ -39,15 +29,13 @@ bool isPointable(Kind kind) { return kind != Kind::Timer && kind != Kind::Menu; 
 Step on(ByteSource &bytes, const Form &window, bool (*wanted)(Kind), Event handled, std::string_view verb,
         const std::string &argument = {})
 {
-    std::vector<const Control *> any, reachable, handling;
+    std::vector<const Control *> any, reachable, handling; // reachable: those without a handler for it
     for (const auto &control : window.controls()) {
         if (!wanted(control->kind()))
             continue;
         any.push_back(control.get());
         if (window.isReachable(*control))
-            reachable.push_back(control.get());
-        if (window.isReachable(*control) && window.hasHandler(*control, handled))
-            handling.push_back(control.get());
+            (window.hasHandler(*control, handled) ? handling : reachable).push_back(control.get());
     }
     if (any.empty())
         return std::nullopt;
@@ -64,11 +52,19 @@ std::string digits(ByteSource &bytes, std::size_t count)
     return text;
 }
 
-constexpr std::array<std::string_view, 15> foreignCharacters{
-    "è", "à", "é", "ù", "ò", "ì", "°", "€", "²", "½", "ß", "Ω", "日", "１", "😀",
+// Backspace, Tab, line feed, Enter, Escape, and Ctrl+A, C, V, X, Z.
+constexpr std::array<int, 14> controlCodes{8, 8, 8, 13, 13, 27, 27, 1, 3, 22, 24, 26, 9, 10};
+
+constexpr std::array<std::string_view, 65> oddTexts{
+    "1,5", "-3", "1e308", "1E308", "1E309", "-1E309", "1,7976931348623157E+308", "1,7976931348623158E+308",
+    "4,9E-324", "1E-400", "-0", "0", "00", "0,0", " ", "  12  ", "1.000,5", "1.5", "1..2", ",5", "5,", ",", "-",
+    "+", "E", "e5", "abc", "12abc", "NaN", "nan", "inf", "Infinity", "0x1F", "１２", "3,14", "2",
+    "9999999999999999999", "922337203685477,5807", "922337203685477,5808", "1 2", "\t7", "è", "12\r\n3", "½",
+    "+-1", "--1", "1E+", "1D3", "%", "\"", "&", "1,5E-05", "5E+15", "0,00001", "123456789012345", "1,23E-310",
+    "à", "é", "°", "€", "²", "ß", "Ω", "日", "😀",
 };
 
-// One printable character, mostly what a measure is written with.
+// One printable character, mostly what a measure is written with, or odd text.
 std::string character(ByteSource &bytes)
 {
     const std::uint8_t kind = bytes.next();
@@ -78,19 +74,8 @@ std::string character(ByteSource &bytes)
         return std::string(1, ",,,,,.,.-+Ee"[kind % 12]);
     if (kind < 205)
         return std::string(1, static_cast<char>(' ' + bytes.next() % 95));
-    return std::string(oneOf(bytes, foreignCharacters));
+    return std::string(oneOf(bytes, oddTexts));
 }
-
-// Backspace, Tab, line feed, Enter, Escape, and Ctrl+A, C, V, X, Z.
-constexpr std::array<int, 14> controlCodes{8, 8, 8, 13, 13, 27, 27, 1, 3, 22, 24, 26, 9, 10};
-
-constexpr std::array<std::string_view, 56> oddTexts{
-    "1,5", "-3", "1e308", "1E308", "1E309", "-1E309", "1,7976931348623157E+308", "1,7976931348623158E+308",
-    "4,9E-324", "1E-400", "-0", "0", "00", "0,0", " ", "  12  ", "1.000,5", "1.5", "1..2", ",5", "5,", ",", "-",
-    "+", "E", "e5", "abc", "12abc", "NaN", "nan", "inf", "Infinity", "0x1F", "１２", "3,14", "2",
-    "9999999999999999999", "922337203685477,5807", "922337203685477,5808", "1 2", "\t7", "è", "12\r\n3", "½",
-    "+-1", "--1", "1E+", "1D3", "%", "\"", "&", "1,5E-05", "5E+15", "0,00001", "123456789012345", "1,23E-310",
-};
 
 std::string number(ByteSource &bytes)
 {
@@ -142,7 +127,7 @@ constexpr std::pair<int, Step (*)(ByteSource &, const Form &)> steps[] = {
          for (const auto &control : w.controls()) {
              // Up to one page past the last, which is no page at all.
              if (control->kind() == Kind::TabControl && w.isReachable(*control))
-                 return "tab " + std::to_string(below(b, control->design().pageCaptions().size() + 1));
+                 return "tab " + std::to_string(b.next() % (control->design().pageCaptions().size() + 1));
          }
          return std::nullopt;
      }},
@@ -150,21 +135,18 @@ constexpr std::pair<int, Step (*)(ByteSource &, const Form &)> steps[] = {
     {10, [](ByteSource &b, const Form &) -> Step { return b.next() % 2 ? "printer on" : "printer off"; }},
     {1, [](ByteSource &b, const Form &w) -> Step {
          // Time enough for half a timer's interval or all of it.
-         std::vector<int> intervals;
          for (const auto &control : w.controls()) {
-             if (control->kind() == Kind::Timer)
-                 intervals.push_back(control->design().intervalMs() / (b.next() % 2 + 1));
+             if (control->kind() == Kind::Timer && b.next() % 2)
+                 return "wait " + std::to_string(control->design().intervalMs() / (b.next() % 2 + 1));
          }
-         return intervals.empty() ? Step() : "wait " + std::to_string(oneOf(b, intervals));
+         return std::nullopt;
      }},
 };
 } // namespace
 
 ByteSource::ByteSource(std::uint32_t seed, std::string_view salt)
 {
-    std::vector<std::uint32_t> words{seed};
-    words.insert(words.end(), salt.begin(), salt.end());
-    std::seed_seq sequence(words.begin(), words.end());
+    std::seed_seq sequence{seed, static_cast<std::uint32_t>(std::hash<std::string_view>{}(salt))};
     m_engine.seed(sequence);
 }
 

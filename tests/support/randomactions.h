@@ -12,7 +12,7 @@
 class Form;
 
 // Where the choices of a random session come from: endless bytes from a seed
-// and a salt (a window's name, say), or a fuzzer's data and then zeros.
+// and a salt (a window's name, say), the same on every run, or a fuzzer's data and then zeros.
 class ByteSource {
 public:
     ByteSource(std::uint32_t seed, std::string_view salt);

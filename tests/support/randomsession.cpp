@@ -14,69 +14,44 @@
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <map>
 #include <utility>
 
 namespace {
-// Every property of every control that a scenario reads, a line a control.
-std::vector<std::string> stateOf(const Form &form)
-{
-    std::vector<std::string> lines;
-    for (const auto &control : form.controls()) {
-        std::string line = control->name() + ":";
-        for (const ReadableProperty &property : readableProperties())
-            line.append(" ").append(property.name).append(" ").append(readModel(*control, property.which));
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
-
-// The window as just opened.
-const std::vector<std::string> &openedState(const std::string &window)
-{
-    static ModelPlatform platform;
-    static std::map<std::string, std::vector<std::string>> states;
-    if (!states.contains(window)) {
-        const std::unique_ptr<Form> opened = createWindow(window, platform);
-        ModelPlatform::opened(*opened);
-        states[window] = stateOf(*opened);
-    }
-    return states[window];
-}
-
 // One random session. What it hears (the session's events and the property
 // changes of every window it shows) is logged in the order it came: "event
 // beep", "change frmSfera.Text1".
-class Run {
-public:
-    Run(std::unique_ptr<Session> session, ByteSource &bytes, const ActionCheck &check)
-        : m_bytes(bytes)
-        , m_check(check)
-        , m_session(std::move(session))
-    {
-    }
+struct Run {
+    ByteSource &m_bytes;
+    const ActionCheck &m_check;
+    std::unique_ptr<Session> m_session;
+    std::vector<std::string> m_entries;
+    std::string m_main;
+    SessionOutcome m_outcome;
 
     SessionOutcome go(std::string_view window, int maxActions)
     {
         m_main = m_session->activeWindow();
         watch(*m_session->activeForm());
         take();
-        m_outcome.fault = window != m_main ? open(std::string(window)) : checkOpened(window);
-        for (int actions = 0; !m_outcome.fault && actions < maxActions; ++actions) {
-            Form *active = m_session->activeForm();
-            const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
-            if (!action)
-                break;
-            m_outcome.steps.push_back(*action);
-            // A copy: the action may close the window, and its name goes with it.
-            m_outcome.fault = step(*action, std::string(active->name()));
+        try {
+            m_outcome.fault = window != m_main ? open(std::string(window)) : checkOpened(window);
+            for (int actions = 0; !m_outcome.fault && actions < maxActions; ++actions) {
+                Form *active = m_session->activeForm();
+                const std::optional<std::string> action = active ? nextAction(m_bytes, *active) : std::nullopt;
+                if (!action)
+                    break;
+                m_outcome.steps.push_back(*action);
+                // A copy: the action may close the window, and its name goes with it.
+                m_outcome.fault = step(*action, std::string(active->name()));
+            }
+        } catch (const std::exception &error) {
+            m_outcome.fault = std::string("it threw: ") + error.what();
         }
         // The windows may report as they go: no longer to this run.
         m_session.reset();
         return std::move(m_outcome);
     }
 
-private:
     void watch(Form &form)
     {
         form.observe([this, &form](const Control &control, Property) {
@@ -96,27 +71,15 @@ private:
         return std::exchange(m_entries, {});
     }
 
-    std::optional<std::string> guarded(const std::string &what, const std::function<std::optional<std::string>()> &run)
-    {
-        try {
-            return run();
-        } catch (const std::exception &error) {
-            return what + " threw: " + error.what();
-        }
-    }
-
     std::optional<std::string> step(const std::string &action, const std::string &before)
     {
-        const auto fault = guarded("it", [&] { return runStep(*m_session, action), std::optional<std::string>(); });
-        if (fault)
-            return fault;
+        runStep(*m_session, action);
         const std::vector<std::string> entries = take();
-        if (const auto broken = checkAction(action, before, entries)) {
-            std::string report = *broken + "; the step did:" + (entries.empty() ? "\n    nothing" : "");
-            for (const std::string &entry : entries)
-                report += "\n    " + entry;
-            return report;
-        }
+        // What the step did, as comments below it.
+        for (const std::string &entry : entries)
+            m_outcome.steps.push_back("#   " + entry);
+        if (auto broken = checkAction(action, before, entries))
+            return broken;
         const auto closed = std::ranges::find_if(entries, [](const auto &entry) { return entry.starts_with("event close "); });
         if (closed != entries.end() && closed->substr(12) != m_main && m_session->activeWindow() != "none")
             return open(closed->substr(12));
@@ -136,13 +99,10 @@ private:
                 return entry.substr(7) + " changed after the " + message->substr(6);
         }
         const bool ended = m_session->activeWindow() == "none";
-        if (ended != (std::ranges::count(entries, "event end") > 0))
-            return ended ? "the program ended without an end event" : "an end event, but a window is still active";
         const bool closesMain = action == "close" && before == m_main;
-        if (ended && !action.starts_with("wait ") && !closesMain)
-            return "the program ended, but neither a timer nor the main window's close box ended it";
-        if (closesMain && !ended)
-            return "the main window's close box did not end the program";
+        if (closesMain != ended && !(ended && action.starts_with("wait ")))
+            return ended ? "the program ended, but neither a timer nor the main window's close box ended it"
+                         : "the main window's close box did not end the program";
         if (ended)
             return std::nullopt;
         const Form &form = *m_session->activeForm();
@@ -155,16 +115,12 @@ private:
         return furtherCheck();
     }
 
-    std::optional<std::string> furtherCheck()
-    {
-        return m_check ? guarded("the check", [&] { return m_check(*m_session); }) : std::nullopt;
-    }
+    std::optional<std::string> furtherCheck() { return m_check ? m_check(*m_session) : std::nullopt; }
 
     std::optional<std::string> open(const std::string &window)
     {
         m_outcome.steps.push_back("# open " + window);
-        if (auto fault = guarded("opening " + window, [&] { return m_session->open(window), std::optional<std::string>(); }))
-            return fault;
+        m_session->open(window);
         take();
         return checkOpened(window);
     }
@@ -173,27 +129,28 @@ private:
     {
         if (m_session->activeWindow() != window)
             return std::string(window) + " did not open; the active window is " + m_session->activeWindow();
-        const std::vector<std::string> found = stateOf(*m_session->activeForm());
-        const std::vector<std::string> &expected = openedState(std::string(window));
-        const auto [line, expectedLine] = std::ranges::mismatch(found, expected);
-        if (line != found.end())
-            return std::string(window) + " opened with\n    " + *line + "\n  instead of\n    " + *expectedLine;
+        static ModelPlatform platform;
+        const std::unique_ptr<Form> fresh = createWindow(window, platform);
+        ModelPlatform::opened(*fresh);
+        const auto &controls = m_session->activeForm()->controls();
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            for (const ReadableProperty &property : readableProperties()) {
+                const std::string found = readModel(*controls[i], property.which);
+                const std::string expected = readModel(*fresh->controls()[i], property.which);
+                if (found != expected)
+                    return std::string(window) + " opened with " + controls[i]->name() + "." + std::string(property.name)
+                        + " " + found + " instead of " + expected;
+            }
+        }
         return furtherCheck();
     }
-
-    std::vector<std::string> m_entries;
-    ByteSource &m_bytes;
-    const ActionCheck &m_check;
-    std::string m_main;
-    SessionOutcome m_outcome;
-    std::unique_ptr<Session> m_session;
 };
 } // namespace
 
 SessionOutcome runRandomSession(std::unique_ptr<Session> session, ByteSource &bytes, std::string_view window,
                                 int maxActions, const ActionCheck &check)
 {
-    return Run(std::move(session), bytes, check).go(window, maxActions);
+    return Run{bytes, check, std::move(session), {}, {}, {}}.go(window, maxActions);
 }
 
 std::optional<std::string> failedSession(std::string_view window, const char *countVariable, int fallback,
