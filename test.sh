@@ -65,7 +65,7 @@ sanitizers() {
 }
 
 fuzz() {
-    echo "== Fuzzing the number conversions, the scenario reader and user sessions"
+    echo "== Fuzzing the round trip of written numbers, the scenario reader and user sessions"
     tests/fuzz/run.sh
 }
 
