@@ -137,7 +137,7 @@ void showText(const Control &control, QWidget *widget)
     case Kind::Label: {
         auto *label = static_cast<LabelWidget *>(widget);
         label->setCaption(text);
-        if (!label->showsResult())
+        if (control.design().role() != Role::Result)
             label->setAccessibleName(withoutAccessKey(control.text()));
         break;
     }

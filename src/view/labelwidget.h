@@ -19,7 +19,6 @@ public:
     // Makes the label a result's: a screen reader names it after the caption
     // that says what it shows, and reads the number it shows after the name.
     void showResultOf(const QString &describingCaption);
-    bool showsResult() const { return m_showsResult; }
 
 signals:
     void clicked();
