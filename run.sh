@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Geomira è un programma per il desktop e qui non c'è uno schermo grafico (DISPLAY non è impostata)." >&2
+    echo "Avviarlo da una sessione desktop, o su uno schermo virtuale: xvfb-run -a ./run.sh" >&2
     echo "Geomira is a desktop program and there is no graphical display here (DISPLAY is not set)." >&2
     echo "Start it from a desktop session, or under a virtual display: xvfb-run -a ./run.sh" >&2
     exit 1

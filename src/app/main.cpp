@@ -17,8 +17,10 @@ int main(int argc, char **argv)
     // Without a display Qt would abort with a message about plugins; say what is missing instead.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        std::cerr << "Geomira needs a graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set. "
-                     "On a machine without one, try xvfb-run geomira\n";
+        std::cerr << "Geomira ha bisogno di uno schermo grafico: né DISPLAY né WAYLAND_DISPLAY è impostata.\n"
+                     "Su una macchina senza, provare: xvfb-run geomira\n"
+                     "Geomira needs a graphical display: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"
+                     "On a machine without one, try: xvfb-run geomira\n";
         return 1;
     }
     QApplication app(argc, argv);
