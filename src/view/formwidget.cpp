@@ -8,6 +8,7 @@
 #include "widgetorder.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -108,11 +109,11 @@ void FormWidget::setUpWindow()
     case BorderStyle::FixedSingle:
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                        | Qt::WindowCloseButtonHint);
-        setFixedSize(size);
+        keepSize(size);
         break;
     case BorderStyle::None:
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        setFixedSize(size);
+        keepSize(size);
         break;
     case BorderStyle::Sizable:
         resize(size);
@@ -122,6 +123,19 @@ void FormWidget::setUpWindow()
     setMouseTracking(m_form->hasFormHandler(Event::MouseMove));
     if (const QScreen *shownOn = screen())
         move(shownOn->availableGeometry().center() - rect().center());
+}
+
+// A Wayland compositor may make any window larger (maximised or tiled), and Qt 6.4 ends the program
+// when it asks that of a window of fixed size. There the size is only the least the window takes:
+// the controls keep their places, and what lies beyond them shows the back colour.
+void FormWidget::keepSize(QSize size)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        setMinimumSize(size);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
 }
 
 QWidget *FormWidget::containerOf(const Control &control) const

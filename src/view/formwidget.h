@@ -52,6 +52,7 @@ protected:
 private:
     void createControls();
     void setUpWindow();
+    void keepSize(QSize size);
     QWidget *containerOf(const Control &control) const;
     void mirror(const Control &control, Property property);
 
