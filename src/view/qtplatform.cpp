@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -88,6 +89,11 @@ void QtPlatform::showModal(std::string_view formName)
         return;
     report("show " + window->form().name());
     window->setWindowModality(Qt::ApplicationModal);
+    // The window manager keeps it over the main window, and out of the task bar.
+    if (m_main) {
+        window->winId();
+        window->windowHandle()->setTransientParent(m_main->windowHandle());
+    }
     window->form().formEvent(Event::Load);
     // Its Load may have unloaded it, or ended the program.
     if (!isOpen(window))
