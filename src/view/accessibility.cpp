@@ -4,10 +4,13 @@
 #include "imagewidget.h"
 #include "linewidget.h"
 #include "shapewidget.h"
+#include "tabbaraccessible.h"
 #include "tabcontrolwidget.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QMenu>
+#include <QTabBar>
 
 namespace {
 // A picture without a name is one the program cannot draw: it shows nothing.
@@ -61,6 +64,20 @@ private:
     }
 };
 
+// A widget whose focus goes to another (a tab control's to its tabs, a text area's drawing
+// surface to the area): the other says it is focused, so that a reader hears of one focus only.
+class FocusLender final : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        return state;
+    }
+};
+
 QAccessibleInterface *accessibleOf(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -73,7 +90,11 @@ QAccessibleInterface *accessibleOf(const QString &className, QObject *object)
     if (className == QLatin1String("QWidget") && qobject_cast<TabControlWidget *>(widget->parentWidget()))
         return new ContainerAccessible(widget, QAccessible::Pane);
     if (className == QLatin1String("TabControlWidget"))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
+        return new FocusLender(widget, QAccessible::Grouping);
+    if (className == QLatin1String("QTabBar") && qobject_cast<TabControlWidget *>(widget->parentWidget()))
+        return new TabBarAccessible(static_cast<QTabBar *>(widget));
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(widget->parentWidget()); area && area->viewport() == widget)
+        return new FocusLender(widget, QAccessible::Client);
     if (className == QLatin1String("ImageWidget"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;

@@ -68,6 +68,18 @@ void addTree(QAccessibleInterface *node, std::vector<QAccessibleInterface *> &tr
         addTree(node->child(i), tree);
 }
 
+// What the screen reader is told has the focus: one control's node at most.
+QStringList focusedNodes(FormWidget &window)
+{
+    std::vector<QAccessibleInterface *> tree;
+    addTree(QAccessible::queryAccessibleInterface(&window), tree);
+    QStringList focused;
+    for (QAccessibleInterface *node : tree)
+        if (node->state().focused)
+            focused << (node->object() ? node->object()->objectName() : node->text(QAccessible::Name));
+    return focused;
+}
+
 QAccessible::Role roleOf(Kind kind)
 {
     switch (kind) {
@@ -243,6 +255,8 @@ void AccessibilityTest::checkTabOrder(FormWidget &window, const char *state)
     QStringList visited;
     for (qsizetype i = 0; i < expected.size() && QApplication::focusWidget(); ++i) {
         visited << controlOf(window, QApplication::focusWidget());
+        const QStringList focused = focusedNodes(window);
+        QVERIFY2(focused.size() == 1, qPrintable(QStringLiteral("%1: focused %2").arg(state, focused.join(' '))));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QVERIFY2(visited == expected,
