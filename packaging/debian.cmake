@@ -39,6 +39,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Printing loads CUPS's library when it prints, so the binary does not name it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "fonts-liberation, fonts-comic-neue, fonts-urw-base35, qt6-translations-l10n, libcups2")
+# Qt's Wayland plugin, so that a Wayland desktop shows the windows natively.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -38,6 +38,7 @@ done
 for file in "${expected[@]}"; do
     [ -f "$unpacked/$file" ] || { echo "error: the package has no /$file" >&2; exit 1; }
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || { echo "error: the package does not recommend qt6-wayland" >&2; exit 1; }
 # The version is written once, in CMakeLists.txt; the changelog, written by hand, must have an entry for it.
 version=$(dpkg-deb -f "$deb" Version)
 [ "$(dpkg-parsechangelog -l packaging/changelog -S Version)" = "$version" ] ||

@@ -24,7 +24,8 @@ needs() {
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation fonts-comic-neue
     fonts-urw-base35 qt6-translations-l10n)
-TEST_PACKAGES=(libgtest-dev)
+# A headless Wayland compositor and Qt's plugin for it, for the windows on native Wayland.
+TEST_PACKAGES=(libgtest-dev weston qt6-wayland)
 # clang and its sanitizer runtime, for libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # Building the Debian package, checking it, and starting it on a virtual display.
