@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // geomira-screenshots DIR: saves an image of every window as it opens (each
 // page of a tabbed window apart), drawn offscreen, for the README and for
-// comparing the windows with their control tables.
+// comparing the windows with their control tables; on another platform if
+// QT_QPA_PLATFORM names one.
 #include "appearance.h"
 #include "catalog.h"
 #include "form.h"
@@ -20,7 +21,8 @@ int main(int argc, char **argv)
         std::cerr << "usage: geomira-screenshots DIR\n";
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     const QDir dir(QString::fromLocal8Bit(argv[1]));

@@ -125,17 +125,16 @@ void FormWidget::setUpWindow()
         move(shownOn->availableGeometry().center() - rect().center());
 }
 
-// A Wayland compositor may make any window larger (maximised or tiled), and Qt 6.4 ends the program
-// when it asks that of a window of fixed size. There the size is only the least the window takes:
-// the controls keep their places, and what lies beyond them shows the back colour.
+// A Wayland compositor may give any window another size (maximised or tiled, or a screen smaller
+// than the window), and Qt 6.4 ends the program when the window's limits do not allow that size.
+// There the window only starts at its size: the controls keep their places, what lies beyond them
+// shows the back colour, and a smaller window shows less.
 void FormWidget::keepSize(QSize size)
 {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        setMinimumSize(size);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         resize(size);
-    } else {
+    else
         setFixedSize(size);
-    }
 }
 
 QWidget *FormWidget::containerOf(const Control &control) const
