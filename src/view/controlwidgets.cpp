@@ -60,6 +60,8 @@ QWidget *createControlWidget(Form &form, Control &control, QWidget *container)
         label->setFont(font);
         if (control.design().role() == Role::Result)
             label->showResultOf(describedName(form, control));
+        else if (control.design().role() == Role::Echo)
+            label->showEcho();
         return label;
     }
     case Kind::TextBox: {
@@ -208,5 +210,9 @@ void placeWidget(const Control &control, QWidget *widget, QPoint offset)
                       QPoint(twipsToPixels(control.design().x2()), twipsToPixels(control.design().y2())) + shift);
         return;
     }
-    widget->setGeometry(QRect(origin, QSize(twipsToPixels(control.design().width()), twipsToPixels(control.design().height()))));
+    const QRect box(origin, QSize(twipsToPixels(control.design().width()), twipsToPixels(control.design().height())));
+    if (auto *label = qobject_cast<LabelWidget *>(widget))
+        label->place(box);
+    else
+        widget->setGeometry(box);
 }

@@ -8,8 +8,31 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+// The smallest sizes that still read well on a screen of 96 dots per inch.
+constexpr qreal legibleResultPoints = 7;
+constexpr qreal legibleEchoPoints = 5.5;
+
+qreal advance(const QFont &font, const QString &text)
+{
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+// The font, made smaller until the text fits the room or the font reaches the floor.
+QFont shrunkToFit(QFont font, const QString &text, qreal room, qreal floor)
+{
+    // Hinting keeps the advance from shrinking exactly with the size: a few steps make sure.
+    for (qreal needed = advance(font, text); needed > room && font.pointSizeF() > floor; needed = advance(font, text))
+        font.setPointSizeF(std::max(floor, font.pointSizeF() * std::min(0.95, room / needed)));
+    return font;
+}
+} // namespace
 
 LabelWidget::LabelWidget(QWidget *parent)
     : QLabel(parent)
@@ -19,21 +42,37 @@ LabelWidget::LabelWidget(QWidget *parent)
     fitText();
 }
 
+void LabelWidget::place(const QRect &box)
+{
+    m_placed = box;
+    m_fitting = true;
+    setGeometry(box);
+    m_fitting = false;
+    fitText();
+}
+
 void LabelWidget::setCaption(const QString &text)
 {
     setText(text);
     fitText();
-    if (m_showsResult)
+    if (m_fit == Fit::Result)
         setAccessibleDescription(text);
 }
 
 void LabelWidget::showResultOf(const QString &describingCaption)
 {
-    m_showsResult = true;
+    m_fit = Fit::Result;
     // A number has no word to wrap at.
     setWordWrap(false);
     setAccessibleName(describingCaption);
     setAccessibleDescription(text());
+    fitText();
+}
+
+void LabelWidget::showEcho()
+{
+    m_fit = Fit::Echo;
+    setWordWrap(false);
     fitText();
 }
 
@@ -49,7 +88,7 @@ void LabelWidget::changeEvent(QEvent *event)
 // A result's only menu: its whole text as the window holds it, for a document or another program.
 void LabelWidget::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (!m_showsResult) {
+    if (m_fit != Fit::Result) {
         QLabel::contextMenuEvent(event);
         return;
     }
@@ -78,6 +117,21 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+// An echo too long for its box at the smallest legible size ends in an ellipsis where
+// it is drawn; the label's text stays whole.
+void LabelWidget::paintEvent(QPaintEvent *event)
+{
+    if (!m_elided) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect room = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    style()->drawItemText(&painter, room, alignment(), palette(), isEnabled(), shown, foregroundRole());
+}
+
 void LabelWidget::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
@@ -93,7 +147,18 @@ void LabelWidget::fitText()
     // load a second one of the same face and size, at a cost on every window's first opening.
     QFont natural = m_natural;
     natural.setStretch(QFont::AnyStretch);
-    const QFont fitted = m_showsResult ? fittedResult(natural) : fittedCaption(natural);
+    QFont fitted;
+    switch (m_fit) {
+    case Fit::Caption:
+        fitted = fittedCaption(natural);
+        break;
+    case Fit::Echo:
+        fitted = fittedEcho(natural);
+        break;
+    case Fit::Result:
+        fitted = fittedResult(natural);
+        break;
+    }
     if (fitted != font())
         setFont(fitted);
     m_fitting = false;
@@ -133,16 +198,51 @@ int LabelWidget::captionRoom() const
     return right - geometry().left() + 1;
 }
 
-// A number cut at the edge reads as another number, so the font gets as small as the whole text needs.
-QFont LabelWidget::fittedResult(const QFont &natural) const
+QFont LabelWidget::fittedEcho(const QFont &natural)
 {
-    QFont fitted = natural;
     const qreal room = contentsRect().width();
-    if (room <= 0 || text().isEmpty())
-        return fitted;
-    // Hinting keeps the advance from shrinking exactly with the size: a few steps make sure.
-    for (qreal needed = QFontMetricsF(fitted).horizontalAdvance(text());
-         needed > room && fitted.pointSizeF() > 1; needed = QFontMetricsF(fitted).horizontalAdvance(text()))
-        fitted.setPointSizeF(std::max(1.0, fitted.pointSizeF() * std::min(0.95, room / needed)));
+    const QFont fitted = shrunkToFit(natural, text(), room, std::min(natural.pointSizeF(), legibleEchoPoints));
+    const bool elided = advance(fitted, text()) > room;
+    if (elided != m_elided) {
+        m_elided = elided;
+        update();
+    }
+    setAccessibleDescription(m_elided ? text() : QString());
     return fitted;
+}
+
+// A number cut at the edge reads as another number, so the font gets as small as
+// the whole text needs; but before it gets too small to read, the label grows to
+// the right over free space, and back when the number is short again.
+QFont LabelWidget::fittedResult(const QFont &natural)
+{
+    QRect box = m_placed.isNull() ? geometry() : m_placed;
+    const int chrome = width() - contentsRect().width();
+    const qreal legible = std::min(natural.pointSizeF(), legibleResultPoints);
+    QFont fitted = shrunkToFit(natural, text(), box.width() - chrome, legible);
+    const qreal needed = advance(fitted, text());
+    if (needed > box.width() - chrome) {
+        const int wanted = static_cast<int>(std::ceil(needed)) + chrome;
+        box.setWidth(std::clamp(wanted, box.width(), freeRight() - box.left() + 1));
+        fitted = shrunkToFit(fitted, text(), box.width() - chrome, 1);
+    }
+    if (box != geometry())
+        setGeometry(box);
+    return fitted;
+}
+
+// The rightmost column a result may grow to: its container's edge, or the
+// nearest control to the right of its box on any of its lines.
+int LabelWidget::freeRight() const
+{
+    const QWidget *container = parentWidget();
+    if (!container)
+        return m_placed.right();
+    int right = container->contentsRect().right();
+    for (const QWidget *other : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect at = other->geometry();
+        if (other != this && at.left() > m_placed.right() && at.top() <= m_placed.bottom() && at.bottom() >= m_placed.top())
+            right = std::min(right, at.left() - 1);
+    }
+    return std::max(right, m_placed.right());
 }
