@@ -67,9 +67,13 @@ QRect FormWidget::clientRect() const
     return QRect(0, m_menuBar.height(), twipsToPixels(m_form->clientWidth()), twipsToPixels(m_form->clientHeight()));
 }
 
-QPixmap FormWidget::grabClient()
+QPixmap FormWidget::grabClient(qreal pixelRatio)
 {
-    return grab(clientRect());
+    const QRect client = clientRect();
+    QPixmap image(client.size() * pixelRatio);
+    image.setDevicePixelRatio(pixelRatio);
+    render(&image, QPoint(), QRegion(client));
+    return image;
 }
 
 void FormWidget::unload()

@@ -33,8 +33,10 @@ public:
     QTimer *timer(std::string_view name) const;
     // The client area in the window's pixels: all of it but the menu bar.
     QRect clientRect() const;
-    // An image of the client area, as the window draws it.
-    QPixmap grabClient();
+    // An image of the client area, as the window draws it, with pixelRatio
+    // image pixels to each of the window's pixels (1 for the window's own, a
+    // multiple of them for a printer).
+    QPixmap grabClient(qreal pixelRatio);
     // The platform unloads the window: it closes for good and goes away later,
     // since one of its handlers may still be running.
     void unload();

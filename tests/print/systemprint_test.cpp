@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,6 +26,7 @@ namespace {
 // by 0.9 or more; a mirrored window by 0.2 at most, and a blank page not at all.
 constexpr double minimumLikeness = 0.7;
 constexpr int rasterDpi = 30;
+constexpr int minimumImageDpi = 300;
 
 // The sphere's window on the real widgets, printing on the system's default
 // printer; Stampa is pressed once, and what it did is logged.
@@ -71,6 +73,24 @@ QList<QImage> rasterise(const QString &pdf)
     return pages;
 }
 
+// The resolutions of the PDF file's images, as pdfimages lists them: the
+// smaller of each image's pixels per inch across and down.
+QList<int> imageResolutions(const QString &pdf)
+{
+    QProcess list;
+    list.start("pdfimages", {"-list", pdf});
+    list.waitForFinished();
+    QList<int> resolutions;
+    // Two lines of headings, then one line per image, its pixels per inch the 13th and 14th columns.
+    const QStringList lines = QString::fromLocal8Bit(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    for (const QString &line : lines.mid(2)) {
+        const QStringList columns = line.split(' ', Qt::SkipEmptyParts);
+        if (columns.size() > 13)
+            resolutions << std::min(columns[12].toInt(), columns[13].toInt());
+    }
+    return resolutions;
+}
+
 // The smallest rectangle that holds the pixels clearly not paper white.
 QRect inkedArea(const QImage &grey)
 {
@@ -110,7 +130,7 @@ void SystemPrintTest::printsOnTheDefaultPrinterThenReportsItsRefusal()
     const QStringList before = output.entryList({"*.pdf"}, QDir::Files);
     Printing printing;
     QVERIFY(QTest::qWaitForWindowExposed(&printing.window()));
-    const QImage shown = printing.window().grabClient().toImage().convertToFormat(QImage::Format_Grayscale8);
+    const QImage shown = printing.window().grabClient(1).toImage().convertToFormat(QImage::Format_Grayscale8);
     printing.press();
     QCOMPARE(printing.log.events, std::vector<std::string>{"print"});
     QCOMPARE(printing.messages, 0);
@@ -135,6 +155,11 @@ void SystemPrintTest::printsOnTheDefaultPrinterThenReportsItsRefusal()
           shown.width(), shown.height(), like);
     QVERIFY2(std::abs(aspect - 1) < 0.03, "the printed window is distorted");
     QVERIFY2(like >= minimumLikeness, "the printed page does not show the window");
+    // Sharp on paper: one image of the printer's resolution, not of the screen's.
+    const QList<int> resolutions = imageResolutions(pdf);
+    QCOMPARE(resolutions.size(), 1);
+    qInfo("the window's image: %d dots per inch", resolutions.first());
+    QVERIFY2(resolutions.first() >= minimumImageDpi, "the printed window is not sharp");
 
     // A queue that refuses jobs: CUPS answers at once that it will not print, and
     // the window rows check the message that follows.
