@@ -73,21 +73,17 @@ QList<QImage> rasterise(const QString &pdf)
     return pages;
 }
 
-// The resolutions of the PDF file's images, as pdfimages lists them: the
-// smaller of each image's pixels per inch across and down.
+// The smaller of the pixels per inch across and down of each image in the PDF file.
 QList<int> imageResolutions(const QString &pdf)
 {
     QProcess list;
     list.start("pdfimages", {"-list", pdf});
     list.waitForFinished();
     QList<int> resolutions;
-    // Two lines of headings, then one line per image, its pixels per inch the 13th and 14th columns.
-    const QStringList lines = QString::fromLocal8Bit(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    for (const QString &line : lines.mid(2)) {
-        const QStringList columns = line.split(' ', Qt::SkipEmptyParts);
-        if (columns.size() > 13)
+    // Below two lines of headings, a line for each image, its pixels per inch in the 13th and 14th columns.
+    for (const QString &line : QString::fromLocal8Bit(list.readAllStandardOutput()).split('\n').mid(2))
+        if (const QStringList columns = line.split(' ', Qt::SkipEmptyParts); columns.size() > 13)
             resolutions << std::min(columns[12].toInt(), columns[13].toInt());
-    }
     return resolutions;
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance.h"
 #include "catalog.h"
-#include "controlwidgets.h"
 #include "form.h"
 #include "formwidget.h"
 #include "qtplatform.h"
@@ -23,11 +22,6 @@ namespace {
 constexpr qreal legibleResult = 6.95;
 constexpr qreal legibleEcho = 5.45;
 
-QString labelName(std::string_view window, const Control &control)
-{
-    return QString::fromStdString(std::string(window) + "." + control.name());
-}
-
 bool showsWhole(const QLabel &label)
 {
     return QFontMetricsF(label.font()).horizontalAdvance(label.text()) <= label.contentsRect().width();
@@ -38,8 +32,6 @@ class ResultLabelTest : public QObject {
     Q_OBJECT
 private slots:
     void showsTheLongestResultWhole();
-    void growsBackToItsBoxForAShortResult();
-    void echoesAsMuchAsReads_data();
     void echoesAsMuchAsReads();
     void copiesTheResultAsTheWindowHoldsIt();
 
@@ -50,12 +42,12 @@ private:
 
 // The longest text a number is written with shows every digit and the
 // exponent in every result, the narrowest too: the label shrinks its font, but
-// keeps a legible size by growing to the right over free space. Its place
-// stays the model's.
+// keeps a legible size by growing to the right over free space, and takes its
+// own box again for a short number. Its place stays the model's.
 void ResultLabelTest::showsTheLongestResultWhole()
 {
     const QString longest = QStringLiteral("-1,79769313486232E+308");
-    int checked = 0;
+    int checked = 0, grown = 0;
     for (const std::string_view name : windowNames()) {
         FormWidget window(createWindow(name, m_platform));
         window.show();
@@ -63,85 +55,56 @@ void ResultLabelTest::showsTheLongestResultWhole()
             if (control->design().role() != Role::Result)
                 continue;
             const auto *label = qobject_cast<QLabel *>(window.controlWidget(control->name()));
-            const QString where = labelName(name, *control);
+            const QString where = qText(std::string(name) + "." + control->name());
             // A chord's dimension line crosses the right of four of the holes' results: they keep
             // room for the widest spacing, 15 digits and a decimal.
             const bool crossed = name == "frmFori"
                 && QStringList{"Label27", "Label28", "Label31", "Label32"}.contains(qText(control->name()));
-            const QString widest = crossed ? QStringLiteral("86602999999999,9") : longest;
-            const QSize placed(twipsToPixels(control->design().width()), twipsToPixels(control->design().height()));
-            for (const QString &number : {longest, widest}) {
+            const QRect placed = label->geometry();
+            for (const QString &number : {longest, crossed ? QStringLiteral("86602999999999,9") : longest}) {
                 control->setText(number.toStdString());
-                QVERIFY(label && label->text() == number);
+                QVERIFY(label->text() == number);
                 QVERIFY2(showsWhole(*label), qPrintable(where));
-                QVERIFY2(label->width() >= placed.width() && label->height() == placed.height(), qPrintable(where));
+                QVERIFY2(label->pos() == placed.topLeft() && label->height() == placed.height(), qPrintable(where));
             }
             QVERIFY2(label->font().pointSizeF() >= legibleResult, qPrintable(where));
+            grown += label->width() > placed.width();
+            control->setText("2");
+            QCOMPARE(label->geometry(), placed);
             ++checked;
         }
     }
-    QVERIFY(checked > 20);
-}
-
-// A result that grew for a long number takes its own box again for a short one.
-void ResultLabelTest::growsBackToItsBoxForAShortResult()
-{
-    FormWidget window(createWindow("frmFori", m_platform));
-    window.show();
-    int grown = 0;
-    for (const auto &control : window.form().controls()) {
-        if (control->design().role() != Role::Result)
-            continue;
-        QWidget &shown = *window.controlWidget(control->name());
-        const QRect placed = shown.geometry();
-        control->setText("-1,79769313486232E+308");
-        grown += shown.width() > placed.width();
-        QCOMPARE(shown.pos(), placed.topLeft());
-        control->setText("2");
-        QCOMPARE(shown.geometry(), placed);
-    }
-    QVERIFY(grown > 0);
+    QVERIFY(checked > 20 && grown > 0);
 }
 
 // A 15-digit echo of the number under the radical sign and of a hole circle's
 // diameter shows whole; 60 digits in any echo show as much as reads, and the
 // rest is on the label's description; its caption stays the model's.
-void ResultLabelTest::echoesAsMuchAsReads_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("echo");
-    QTest::addColumn<int>("digits");
-    QTest::addColumn<bool>("whole");
-    QTest::newRow("number under the radical sign") << "frmRad" << "Label2" << 15 << true;
-    QTest::newRow("every diameter") << "frmFori" << "" << 15 << true;
-    QTest::newRow("60 digits under the radical sign") << "frmRad" << "" << 60 << false;
-    QTest::newRow("60 digits of diameter") << "frmFori" << "" << 60 << false;
-}
-
 void ResultLabelTest::echoesAsMuchAsReads()
 {
-    QFETCH(QString, window);
-    QFETCH(QString, echo);
-    QFETCH(int, digits);
-    QFETCH(bool, whole);
-    FormWidget shown(createWindow(window.toStdString(), m_platform));
-    shown.show();
-    const QString typed = QString("1234567890").repeated(6).left(digits);
-    int checked = 0;
-    for (const auto &control : shown.form().controls()) {
-        if (control->design().role() != Role::Echo || !(echo.isEmpty() || echo == qText(control->name())))
-            continue;
-        control->setText(typed.toStdString());
-        const auto &label = *qobject_cast<QLabel *>(shown.controlWidget(control->name()));
-        const QString where = labelName(window.toStdString(), *control);
-        QCOMPARE(label.text(), typed);
-        QVERIFY2(label.font().pointSizeF() >= legibleEcho, qPrintable(where));
-        if (whole)
-            QVERIFY2(showsWhole(label), qPrintable(where));
-        QCOMPARE(label.accessibleDescription(), showsWhole(label) ? QString() : typed);
-        ++checked;
+    const struct {
+        const char *window, *echo; // every echo of the window where none is named
+        int digits;
+    } cases[] = {{"frmRad", "Label2", 15}, {"frmFori", "", 15}, {"frmRad", "", 60}, {"frmFori", "", 60}};
+    for (const auto &[window, echo, digits] : cases) {
+        FormWidget shown(createWindow(window, m_platform));
+        shown.show();
+        const QString typed = QString("1234567890").repeated(6).left(digits);
+        int checked = 0;
+        for (const auto &control : shown.form().controls()) {
+            if (control->design().role() != Role::Echo || (*echo && control->name() != echo))
+                continue;
+            control->setText(typed.toStdString());
+            const auto &label = *qobject_cast<QLabel *>(shown.controlWidget(control->name()));
+            const QString where = qText(std::string(window) + "." + control->name());
+            QCOMPARE(label.text(), typed);
+            QVERIFY2(label.font().pointSizeF() >= legibleEcho, qPrintable(where));
+            QVERIFY2(digits > 15 || showsWhole(label), qPrintable(where));
+            QCOMPARE(label.accessibleDescription(), showsWhole(label) ? QString() : typed);
+            ++checked;
+        }
+        QVERIFY(checked > 0);
     }
-    QVERIFY(checked > 0);
 }
 
 // A result's menu copies it, and has nothing to copy while it is empty.
