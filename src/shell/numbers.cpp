@@ -4,11 +4,52 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
 namespace {
+// Doubles to and from text, correctly rounded: with <charconv> where the C++
+// library has it for floating point, otherwise (the web toolchain's) with the
+// C library's strtod and snprintf, which round correctly too.
+#if GEOMIRA_FLOAT_CHARCONV
+// The double nearest a text in the "C" locale's form; nothing beyond the range
+// either way, where it would be an infinity or zero.
+std::optional<double> parseDouble(const std::string &text)
+{
+    double value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc::result_out_of_range)
+        return std::nullopt;
+    return value;
+}
+
+// "-d.dddddddddddddde+dd": the value rounded once to 15 significant digits.
+std::string scientific15(double value)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    return std::string(buffer, written.ptr);
+}
+#else
+std::optional<double> parseDouble(const std::string &text)
+{
+    errno = 0;
+    const double value = std::strtod(text.c_str(), nullptr);
+    if (errno == ERANGE && (std::isinf(value) || value == 0))
+        return std::nullopt;
+    return value;
+}
+
+std::string scientific15(double value)
+{
+    char buffer[32];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+#endif
+
 // A decimal value as sign, significant digits (no leading or trailing zeros)
 // and the power of ten of the first digit: d1.d2d3... x 10^exponent. No
 // digits means zero.
@@ -125,11 +166,10 @@ double nearestDouble(const Decimal &number)
     }
     text += 'e';
     text += std::to_string(number.exponent);
-    double value = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec
-        == std::errc::result_out_of_range)
+    const std::optional<double> value = parseDouble(text);
+    if (!value)
         return number.exponent > 0 ? sign * HUGE_VAL : zero;
-    return value;
+    return *value;
 }
 
 // The magnitude of the count of ten-thousandths, rounded half to even;
@@ -179,10 +219,7 @@ std::string numberToText(double value)
 
     // "-d.dddddddddddddde+dd", rounded once to 15 digits; the exponent is
     // that of the rounded value.
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::string scientific = scientific15(value);
     const bool negative = scientific.front() == '-';
     const std::size_t e = scientific.find('e');
     std::string digits;
@@ -271,7 +308,5 @@ std::optional<double> fixedPointNumber(std::string_view text)
     decimal += '.';
     decimal.append(4 - fraction.size(), '0');
     decimal += fraction;
-    double value = 0;
-    std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
-    return value;
+    return parseDouble(decimal);
 }
