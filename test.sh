@@ -7,13 +7,15 @@
 #   sanitizers  all of it again under the address and undefined-behaviour
 #               sanitizers, with fewer random sessions
 #   fuzz        a short run of the fuzzers, on every core
+#   web         the core built for WebAssembly with emscripten: its tests, the
+#               window rows and the scenario files on the models, under Node.js
 #   package     the Debian package, built, checked and (as root) installed
 # ./test.sh runs them all, as CI does; ./test.sh STAGE... only those named.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
 
-all_stages=(core program sanitizers fuzz package)
+all_stages=(core program sanitizers fuzz web package)
 stages=("$@")
 [ ${#stages[@]} -gt 0 ] || stages=("${all_stages[@]}")
 for stage in "${stages[@]}"; do
@@ -28,6 +30,7 @@ packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
 for stage in "${stages[@]}"; do
     case $stage in
     fuzz) packages+=("${FUZZ_PACKAGES[@]}") ;;
+    web) packages+=("${WEB_PACKAGES[@]}") ;;
     package) packages+=("${PACKAGE_TEST_PACKAGES[@]}") ;;
     program | sanitizers) print_test=yes ;;
     esac
@@ -67,6 +70,19 @@ sanitizers() {
 fuzz() {
     echo "== Fuzzing the round trip of written numbers, the scenario reader and user sessions"
     tests/fuzz/run.sh
+}
+
+web() {
+    echo "== The core on WebAssembly, under Node.js"
+    # Debian's emscripten needs Debian's JavaScript modules (acorn), which node finds only through NODE_PATH.
+    NODE_PATH=$(dirname "$(dpkg -L node-acorn | grep -m1 '/acorn$')")
+    export NODE_PATH
+    # Where Node.js has fetch, emscripten 3.1.6's loader fetches the .wasm file with it, which takes no file path.
+    cmake -S . -B build/wasm -G Ninja -DGEOMIRA_CORE_ONLY=ON \
+        -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+        "-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch" >/dev/null
+    cmake --build build/wasm -j "$jobs"
+    ctest --test-dir build/wasm -j "$jobs" --output-on-failure
 }
 
 package() {

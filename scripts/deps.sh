@@ -28,6 +28,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-l
 TEST_PACKAGES=(libgtest-dev weston qt6-wayland)
 # clang and its sanitizer runtime, for libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The core on WebAssembly, and Node.js to run it.
+WEB_PACKAGES=(emscripten nodejs node-acorn)
 # Building the Debian package, checking it, and starting it on a virtual display.
 PACKAGE_TEST_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream xvfb xauth xdotool x11-utils x11-apps)
 # A CUPS server, a print queue that writes PDF files, and pdftoppm to read them.

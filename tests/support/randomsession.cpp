@@ -66,7 +66,7 @@ struct Run {
         for (std::string &event : m_session->takeEvents())
             m_entries.push_back("event " + event);
         Form *active = m_session->activeForm();
-        if (active && std::ranges::count(m_entries, "event show " + active->name()))
+        if (active && std::count(m_entries.begin(), m_entries.end(), "event show " + active->name()))
             watch(*active);
         return std::exchange(m_entries, {});
     }
@@ -80,7 +80,8 @@ struct Run {
             m_outcome.steps.push_back("#   " + entry);
         if (auto broken = checkAction(action, before, entries))
             return broken;
-        const auto closed = std::ranges::find_if(entries, [](const auto &entry) { return entry.starts_with("event close "); });
+        const auto closed = std::find_if(entries.begin(), entries.end(),
+                                         [](const std::string &entry) { return entry.starts_with("event close "); });
         if (closed != entries.end() && closed->substr(12) != m_main && m_session->activeWindow() != "none")
             return open(closed->substr(12));
         return std::nullopt;
