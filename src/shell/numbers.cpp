@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,10 +13,11 @@
 namespace {
 // Doubles to and from text, correctly rounded: with <charconv> where the C++
 // library has it for floating point, otherwise (the web toolchain's) with the
-// C library's strtod and snprintf, which round correctly too.
+// C library's strtod and snprintf, which round correctly too. parseDouble reads
+// the "C" locale's form, nothing beyond the range either way (where it would be
+// an infinity or zero); scientific15 writes "-d.dddddddddddddde+dd", the value
+// rounded once to 15 significant digits.
 #if GEOMIRA_FLOAT_CHARCONV
-// The double nearest a text in the "C" locale's form; nothing beyond the range
-// either way, where it would be an infinity or zero.
 std::optional<double> parseDouble(const std::string &text)
 {
     double value = 0;
@@ -25,7 +26,6 @@ std::optional<double> parseDouble(const std::string &text)
     return value;
 }
 
-// "-d.dddddddddddddde+dd": the value rounded once to 15 significant digits.
 std::string scientific15(double value)
 {
     char buffer[32];

@@ -45,9 +45,7 @@ LabelWidget::LabelWidget(QWidget *parent)
 void LabelWidget::place(const QRect &box)
 {
     m_placed = box;
-    m_fitting = true;
     setGeometry(box);
-    m_fitting = false;
     fitText();
 }
 
@@ -216,7 +214,7 @@ QFont LabelWidget::fittedEcho(const QFont &natural)
 // the right over free space, and back when the number is short again.
 QFont LabelWidget::fittedResult(const QFont &natural)
 {
-    QRect box = m_placed.isNull() ? geometry() : m_placed;
+    QRect box = m_placed;
     const int chrome = width() - contentsRect().width();
     const qreal legible = std::min(natural.pointSizeF(), legibleResultPoints);
     QFont fitted = shrunkToFit(natural, text(), box.width() - chrome, legible);
