@@ -8,12 +8,7 @@
 class Control;
 class Form;
 
-// What a screen reader calls the controls: a box, a tab control or a result
-// has no caption of its own, and its row names the label that describes it.
-
-// A caption as read aloud: the access key's '&' goes, a doubled one stays single.
+// The names a screen reader gives the controls (spokennames.h), as Qt holds them.
 QString withoutAccessKey(const std::string &caption);
-// The caption of the label that describes the control; else its tooltip, else the window's name.
 QString describedName(const Form &form, const Control &control);
-// The window: its caption, or for a window without one its first label's.
 QString windowNameOf(const Form &form);

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance.h"
 
-#include <QGuiApplication>
+#include "look.h"
 
-#include <array>
-#include <string_view>
-#include <utility>
+#include <QGuiApplication>
 
 QColor toQColor(Color color)
 {
@@ -31,22 +29,7 @@ Color fromQColor(const QColor &color)
 
 QFont toQFont(const Font &font)
 {
-    // Faces of the windows' design and their metric-compatible free counterparts.
-    static constexpr std::array<std::pair<std::string_view, const char *>, 7> faces{{
-        {"Times New Roman", "Liberation Serif"},
-        {"Book Antiqua", "P052"},
-        {"MS Serif", "Liberation Serif"},
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Arial", "Liberation Sans"},
-        {"Comic Sans MS", "Comic Neue"},
-        {"Courier New", "Liberation Mono"},
-    }};
-    QString family = QString::fromStdString(font.face);
-    for (const auto &[face, installed] : faces) {
-        if (face == font.face)
-            family = QString::fromLatin1(installed);
-    }
-    QFont result(family);
+    QFont result(qText(freeFace(font.face)));
     result.setPointSizeF(font.points);
     result.setBold(font.bold);
     result.setItalic(font.italic);

@@ -20,7 +20,6 @@
 #include <QTextEdit>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -39,11 +38,6 @@ Qt::Alignment horizontal(Align alignment)
     return Qt::AlignLeft;
 }
 } // namespace
-
-int twipsToPixels(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
 
 std::string toModelLines(QString plainText)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "control.h"
+#include "look.h"
 
 #include <QString>
 
@@ -13,8 +14,6 @@ class QWidget;
 
 // The widget of each kind of control, and how a control's properties show on it.
 
-inline constexpr int twipsPerPixel = 15;
-int twipsToPixels(int twips);
 // Multi-line boxes keep CR LF between lines in the model, Qt a bare LF.
 std::string toModelLines(QString plainText);
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagewidget.h"
 
+#include "appearance.h"
+#include "look.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -69,8 +72,7 @@ ImageWidget::ImageWidget(QString pictureId, QWidget *parent)
     , m_pictureId(std::move(pictureId))
 {
     // What a screen reader says of the picture; one the program cannot draw shows nothing and has no name.
-    if (m_pictureId == portraitId)
-        setAccessibleName(QStringLiteral("Emblema dell'autore: un compasso che traccia un cerchio su una squadra"));
+    setAccessibleName(qText(pictureDescription(m_pictureId.toStdString())));
 }
 
 void ImageWidget::paintEvent(QPaintEvent *)
