@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Geomira (Release) and starts it.
+# Builds Geomira (Release) and starts it; with --web, builds the web edition
+# and serves it on this machine.
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = --web ]; then
+    folder=$(scripts/build-web.sh | tail -n 1)
+    port=${GEOMIRA_PORT:-8080}
+    echo "Geomira sul web: http://127.0.0.1:$port/ (Ctrl+C per fermare)"
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$folder"
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Geomira è un programma per il desktop e qui non c'è uno schermo grafico (DISPLAY non è impostata)." >&2
     echo "Avviarlo da una sessione desktop, o su uno schermo virtuale: xvfb-run -a ./run.sh" >&2

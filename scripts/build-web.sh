@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the web edition, a folder of static files, into DIR (default build/web)
+# and prints that folder on its last line.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:-build/web}")
+
+. scripts/deps.sh
+needs "${WEB_PACKAGES[@]}" cmake ninja-build
+
+# emcc runs on Node.js and needs Debian's JavaScript modules (acorn) on its path.
+NODE_PATH=$(dirname "$(dpkg -L node-acorn | grep -m1 '/acorn$')")
+export NODE_PATH
+cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DGEOMIRA_CORE_ONLY=ON -DGEOMIRA_WEB=ON \
+    -DBUILD_TESTING=OFF -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake >/dev/null
+cmake --build build/web-build
+rm -rf "$out"
+cmake --install build/web-build --prefix "$out" >/dev/null
+echo "$out"

@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web view: any window of the program as elements of the page, kept equal
+// to its model, with the user's actions sent to the model's entry points; and
+// the page's side of the platform: messages, the beep, printing, the end.
+'use strict';
+
+const desk = () => document.getElementById('desk');
+const windows = new Map(); // by the number the program gives each window it opens
+
+// The program runs one thing at a time: while a handler waits for a message's OK,
+// the user's other actions and the timers' ticks wait their turn behind it.
+let behind = null;
+function call(entry, ...args) {
+  const run = () => Module[entry](...args);
+  if (!behind) {
+    const result = run();
+    return result instanceof Promise ? track(result) : result;
+  }
+  return track(behind.then(run));
+}
+function track(promise) {
+  const mine = promise.finally(() => {
+    if (behind === mine) behind = null;
+  });
+  behind = mine;
+  return promise;
+}
+const then = (result, next) => (result instanceof Promise ? result.then(next) : next(result));
+
+// The character code that a key gives a box, as the desktop's KeyPress sees it (0: none).
+function characterCode(event) {
+  if (event.ctrlKey && !event.altKey && /^[a-z]$/i.test(event.key)) return event.key.toLowerCase().charCodeAt(0) - 96;
+  if (event.ctrlKey || event.altKey || event.metaKey) return 0;
+  if (event.key === 'Backspace') return 8;
+  if (event.key === 'Enter') return 13;
+  if (event.key === 'Escape') return 27;
+  return event.key.length === 1 ? event.key.charCodeAt(0) : 0;
+}
+
+// Enter and Escape never reach the window; only a multi-line box takes Enter, as a line break.
+function take(box, row, typed) {
+  if (typed === 8) {
+    document.execCommand('delete');
+  } else if (typed !== 0 && typed !== 27 && (typed !== 13 || (row.multiLine && !row.locked))) {
+    document.execCommand('insertText', false, typed === 13 ? '\n' : String.fromCharCode(typed));
+  }
+}
+
+function wireBox(id, box, row) {
+  box.addEventListener('keydown', (event) => {
+    const code = characterCode(event);
+    if (code === 0 || event.isComposing) return;
+    event.preventDefault();
+    then(call('keyPress', id, row.name, code), (typed) => {
+      if (document.activeElement !== box) box.focus();
+      take(box, row, typed);
+    });
+  });
+  // Typing, pasting, cutting and undoing: one Change when the text is another.
+  box.addEventListener('input', () => call('edit', id, row.name, toModelLines(box.value)));
+}
+
+function showCopyMenu(label, x, y) {
+  const menu = document.createElement('div');
+  menu.className = 'popup';
+  menu.setAttribute('role', 'menu');
+  const item = document.createElement('button');
+  item.type = 'button';
+  item.setAttribute('role', 'menuitem');
+  item.textContent = 'Copia';
+  item.disabled = label.textContent === '';
+  const text = label.textContent;
+  const close = () => menu.remove();
+  item.addEventListener('click', () => {
+    close();
+    navigator.clipboard.writeText(text).catch(() => {});
+  });
+  menu.addEventListener('keydown', (event) => event.key === 'Escape' && close());
+  menu.addEventListener('focusout', (event) => !menu.contains(event.relatedTarget) && close());
+  menu.append(item);
+  Object.assign(menu.style, { left: `${x}px`, top: `${y}px` });
+  document.body.append(menu);
+  item.focus();
+}
+
+function wireControl(id, element, row) {
+  switch (row.kind) {
+    case 'textbox':
+      wireBox(id, element, row);
+      break;
+    case 'button':
+    case 'label':
+      element.addEventListener('click', () => call('click', id, row.name));
+      break;
+    case 'tabs':
+      element.firstChild.childNodes.forEach((tab, page) => tab.addEventListener('click', () => call('showPage', id, row.name, page)));
+      break;
+    default:
+      break;
+  }
+  if (row.role === 'result') {
+    element.addEventListener('contextmenu', (event) => {
+      event.preventDefault();
+      showCopyMenu(element, event.clientX, event.clientY);
+    });
+  }
+  if (row.mouseMove) element.addEventListener('mousemove', () => call('mouseMove', id, row.name));
+}
+
+function paintGradient(client, design) {
+  const canvas = document.createElement('canvas');
+  canvas.className = 'gradient';
+  canvas.width = design.width;
+  canvas.height = design.height;
+  canvas.setAttribute('aria-hidden', 'true');
+  // Bands 1 to 255 of the scale run from bright blue to black; below them the back colour stays.
+  const paint = canvas.getContext('2d');
+  const bands = design.gradientBands;
+  for (let band = 1; band <= 255; ++band) {
+    const top = Math.trunc(((band - 1) * design.height) / bands);
+    const bottom = Math.trunc((band * design.height) / bands);
+    paint.fillStyle = `rgb(0,0,${255 - band})`;
+    paint.fillRect(0, top, design.width, bottom - top);
+  }
+  client.append(canvas);
+}
+
+// The timers of a window tick while they are enabled, until the window goes.
+function runTimer(id, win, row, state) {
+  const running = win.timers.get(row.name);
+  const wanted = state.enabled && row.interval > 0 && windows.has(id);
+  if (wanted && !running) {
+    win.timers.set(row.name, setInterval(() => call('timerElapsed', id, row.name), row.interval));
+  } else if (!wanted && running) {
+    clearInterval(running);
+    win.timers.delete(row.name);
+  }
+}
+
+function containerOf(win, row) {
+  if (!row.container) return win.client;
+  const holder = win.controls.get(row.container).element;
+  return row.kind !== 'menu' && holder.classList.contains('tabs') ? holder.querySelector(`:scope > [data-page="${row.page}"]`) : holder;
+}
+
+// Scaled down to fit the viewport, never up: a phone shows the whole window.
+function fit(win) {
+  const margin = 8;
+  const scale = Math.min(1, (innerWidth - margin) / win.element.offsetWidth, (innerHeight - margin) / win.element.offsetHeight);
+  win.element.style.setProperty('--scale', Math.max(scale, 0.1));
+  // Centred on whole pixels, so that the window's pixels fall on the screen's.
+  win.element.style.left = `${Math.round((innerWidth - win.element.offsetWidth * scale) / 2)}px`;
+  win.element.style.top = `${Math.round((innerHeight - win.element.offsetHeight * scale) / 2)}px`;
+}
+
+const geomiraPage = {
+  openWindow(id, design) {
+    const element = document.createElement('div');
+    element.className = 'window';
+    element.dataset.name = design.name;
+    // The first window is the program's main one; the others are modal over it.
+    if (windows.size) {
+      element.setAttribute('role', 'dialog');
+      element.setAttribute('aria-modal', 'true');
+    } else {
+      element.setAttribute('role', 'main');
+    }
+    element.setAttribute('aria-label', design.accessibleName);
+    // Laid out, so that labels can fit their texts, but not seen until the program shows it.
+    element.classList.add('unshown');
+    const win = { design, element, controls: new Map(), timers: new Map(), menuBar: null };
+    if (design.titleBar) {
+      const bar = document.createElement('div');
+      bar.className = 'titlebar';
+      const caption = document.createElement('span');
+      caption.textContent = design.caption;
+      const close = document.createElement('button');
+      close.type = 'button';
+      close.className = 'closebox';
+      close.tabIndex = -1;
+      close.setAttribute('aria-label', 'Chiudi');
+      close.addEventListener('click', () => call('closeBox', id));
+      bar.append(caption, close);
+      element.append(bar);
+    }
+    const menus = design.controls.filter((row) => row.kind === 'menu');
+    if (menus.length) {
+      win.menuBar = buildMenuBar(id, menus);
+      element.append(win.menuBar.element);
+    }
+    win.client = document.createElement('div');
+    win.client.className = 'client';
+    Object.assign(win.client.style, { width: `${design.width}px`, height: `${design.height}px`, backgroundColor: cssColour(design.back) });
+    if (design.gradientBands) paintGradient(win.client, design);
+    if (design.mouseMove) {
+      win.client.addEventListener('mousemove', (event) => {
+        if (event.target === win.client || event.target.classList.contains('gradient')) call('backgroundMouseMove', id);
+      });
+    }
+    element.append(win.client);
+    desk().append(element);
+    windows.set(id, win);
+    // Containers come before their controls in the table.
+    for (const row of design.controls) {
+      const control = { row, element: buildControl(row) };
+      win.controls.set(row.name, control);
+      if (control.element) {
+        containerOf(win, row).append(control.element);
+        wireControl(id, control.element, row);
+      }
+      this.mirror(id, row);
+    }
+  },
+
+  mirror(id, state) {
+    const win = windows.get(id);
+    const control = win && win.controls.get(state.name);
+    if (!control) return;
+    if (control.row.kind === 'menu') win.menuBar.show(state);
+    else if (control.row.kind === 'timer') runTimer(id, win, control.row, state);
+    else showState(control.element, control.row, state);
+  },
+
+  showWindow(id) {
+    const win = windows.get(id);
+    for (const [other, shown] of windows) shown.element.inert = other !== id;
+    win.element.classList.remove('unshown');
+    fit(win);
+    if (windows.size > 1) history.pushState({ window: id }, '');
+    focusFirst(win.element);
+    call('activated', id);
+  },
+
+  closeWindow(id) {
+    const win = windows.get(id);
+    windows.delete(id);
+    for (const timer of win.timers.values()) clearInterval(timer);
+    win.element.remove();
+    const last = [...windows.keys()].pop();
+    if (last !== undefined) {
+      windows.get(last).element.inert = false;
+      focusFirst(windows.get(last).element);
+      setTimeout(() => windows.has(last) && call('activated', last));
+    }
+  },
+
+  beep,
+  showMessage,
+  print: printWindow,
+
+  ended() {
+    const end = document.getElementById('ended');
+    end.hidden = false;
+    end.querySelector('button').focus();
+  },
+};
+globalThis.geomiraPage = geomiraPage;
+
+function focusFirst(element) {
+  const reachable = [...element.querySelectorAll('input, textarea, button:not(.closebox)')].filter(
+    (control) => !control.disabled && control.tabIndex > 0 && control.offsetParent !== null,
+  );
+  reachable.sort((a, b) => a.tabIndex - b.tabIndex);
+  if (reachable.length) reachable[0].focus();
+  else element.querySelector('button, input, textarea')?.focus();
+}
+
+addEventListener('resize', () => windows.forEach(fit));
+// Back closes the open child window, as its close box would, instead of leaving the page.
+addEventListener('popstate', () => {
+  const last = [...windows.keys()].pop();
+  if (windows.size > 1) call('closeBox', last);
+});
