@@ -8,7 +8,9 @@
 #               sanitizers, with fewer random sessions
 #   fuzz        a short run of the fuzzers, on every core
 #   web         the core built for WebAssembly with emscripten: its tests, the
-#               window rows and the scenario files on the models, under Node.js
+#               window rows and the scenario files on the models, under Node.js;
+#               then the web edition, and the scenario files and the window rows
+#               on it in Chromium
 #   package     the Debian package, built, checked and (as root) installed
 # ./test.sh runs them all, as CI does; ./test.sh STAGE... only those named.
 set -euo pipefail
@@ -43,7 +45,8 @@ jobs=$(nproc)
 
 core() {
     echo "== The core alone, without Qt"
-    cmake -S . -B build/core -G Ninja -DGEOMIRA_CORE_ONLY=ON >/dev/null
+    # The web stage runs its tests in the browser from this build too.
+    cmake -S . -B build/core -G Ninja -DGEOMIRA_CORE_ONLY=ON -DGEOMIRA_WEB_EDITION= >/dev/null
     cmake --build build/core -j "$jobs"
     ctest --test-dir build/core -j "$jobs" --output-on-failure
 }
@@ -83,6 +86,14 @@ web() {
         "-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node);--no-experimental-fetch" >/dev/null
     cmake --build build/wasm -j "$jobs"
     ctest --test-dir build/wasm -j "$jobs" --output-on-failure
+
+    echo "== The web edition in Chromium"
+    scripts/build-web.sh build/web
+    (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+    cmake -S . -B build/core -G Ninja -DGEOMIRA_CORE_ONLY=ON "-DGEOMIRA_WEB_EDITION=$PWD/build/web" >/dev/null
+    cmake --build build/core -j "$jobs"
+    ctest --test-dir build/core -L web -j "$jobs" --output-on-failure
+    cmake -S . -B build/core -DGEOMIRA_WEB_EDITION= >/dev/null
 }
 
 package() {

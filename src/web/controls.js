@@ -73,7 +73,7 @@ function strokeDashes(style, width) {
 
 // The hatching repeats every 8 of the window's pixels, on the desktop's phase.
 function hatchPattern(id, style, colour) {
-  const pattern = svg('pattern', { id, width: 8, height: 8, patternUnits: 'userSpaceOnUse' });
+  const pattern = svg('pattern', { id, width: 8, height: 8, patternUnits: 'userSpaceOnUse', 'data-style': style });
   const stroke = { stroke: cssColour(colour), 'stroke-width': 1, 'shape-rendering': 'crispEdges' };
   if (style === 'cross') {
     pattern.append(svg('path', { d: 'M4.5 0V8M0 3.5H8', fill: 'none', ...stroke }));
@@ -295,7 +295,8 @@ function showState(element, row, state) {
     element.style.color = cssColour(state.fore);
     // A plain button keeps the system's face; a label shows its colour only when opaque.
     const back = (row.kind !== 'button' || row.graphical) && (row.kind !== 'label' || row.opaque);
-    element.style.backgroundColor = back ? cssColour(state.back) : 'transparent';
+    element.style.setProperty('--back', cssColour(state.back));
+    element.style.backgroundColor = back ? 'var(--back)' : 'transparent';
   }
   if (row.kind === 'tabs') showTab(element, state.currentPage);
 }

@@ -52,7 +52,8 @@ function buildMenuBar(id, rows) {
       menu.hidden = true;
       (row.container ? holder : bar).append(menu);
       menus.set(row.name, menu);
-      item.addEventListener('click', () => (menus.get(row.name).hidden ? open(item, false) : closeAll()));
+      // An item of the bar opens or closes its menu; one within a menu opens it, as hovering does.
+      item.addEventListener('click', () => (row.container || menus.get(row.name).hidden ? open(item, false) : closeAll()));
       item.addEventListener('mouseenter', () => {
         if (row.container) {
           for (const [name, other] of menus) if (other.parentElement === holder && name !== row.name) other.hidden = true;

@@ -34,7 +34,7 @@ function characterCode(event) {
   if (event.key === 'Backspace') return 8;
   if (event.key === 'Enter') return 13;
   if (event.key === 'Escape') return 27;
-  return event.key.length === 1 ? event.key.charCodeAt(0) : 0;
+  return [...event.key].length === 1 ? event.key.codePointAt(0) : 0;
 }
 
 // Enter and Escape never reach the window; only a multi-line box takes Enter, as a line break.
@@ -42,7 +42,7 @@ function take(box, row, typed) {
   if (typed === 8) {
     document.execCommand('delete');
   } else if (typed !== 0 && typed !== 27 && (typed !== 13 || (row.multiLine && !row.locked))) {
-    document.execCommand('insertText', false, typed === 13 ? '\n' : String.fromCharCode(typed));
+    document.execCommand('insertText', false, typed === 13 ? '\n' : String.fromCodePoint(typed));
   }
 }
 
@@ -115,7 +115,7 @@ function paintGradient(client, design) {
   canvas.setAttribute('aria-hidden', 'true');
   // Bands 1 to 255 of the scale run from bright blue to black; below them the back colour stays.
   const paint = canvas.getContext('2d');
-  const bands = design.gradientBands;
+  const bands = design.scaleHeight;
   for (let band = 1; band <= 255; ++band) {
     const top = Math.trunc(((band - 1) * design.height) / bands);
     const bottom = Math.trunc((band * design.height) / bands);
@@ -169,20 +169,20 @@ const geomiraPage = {
     // Laid out, so that labels can fit their texts, but not seen until the program shows it.
     element.classList.add('unshown');
     const win = { design, element, controls: new Map(), timers: new Map(), menuBar: null };
-    if (design.titleBar) {
-      const bar = document.createElement('div');
-      bar.className = 'titlebar';
-      const caption = document.createElement('span');
-      caption.textContent = design.caption;
-      const close = document.createElement('button');
-      close.type = 'button';
-      close.className = 'closebox';
-      close.tabIndex = -1;
-      close.setAttribute('aria-label', 'Chiudi');
-      close.addEventListener('click', () => call('closeBox', id));
-      bar.append(caption, close);
-      element.append(bar);
-    }
+    // A window without a border has no title bar to show, but keeps its caption, as on the desktop.
+    const bar = document.createElement('div');
+    bar.className = 'titlebar';
+    bar.hidden = !design.titleBar;
+    const caption = document.createElement('span');
+    caption.textContent = design.caption;
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.className = 'closebox';
+    close.tabIndex = -1;
+    close.setAttribute('aria-label', 'Chiudi');
+    close.addEventListener('click', () => call('closeBox', id));
+    bar.append(caption, close);
+    element.append(bar);
     const menus = design.controls.filter((row) => row.kind === 'menu');
     if (menus.length) {
       win.menuBar = buildMenuBar(id, menus);
@@ -191,7 +191,9 @@ const geomiraPage = {
     win.client = document.createElement('div');
     win.client.className = 'client';
     Object.assign(win.client.style, { width: `${design.width}px`, height: `${design.height}px`, backgroundColor: cssColour(design.back) });
-    if (design.gradientBands) paintGradient(win.client, design);
+    // The units of the window's own vertical scale, which its controls' Top counts in.
+    if (design.scaleHeight) win.client.dataset.scaleHeight = design.scaleHeight;
+    if (design.gradient) paintGradient(win.client, design);
     if (design.mouseMove) {
       win.client.addEventListener('mousemove', (event) => {
         if (event.target === win.client || event.target.classList.contains('gradient')) call('backgroundMouseMove', id);
@@ -240,7 +242,7 @@ const geomiraPage = {
     if (last !== undefined) {
       windows.get(last).element.inert = false;
       focusFirst(windows.get(last).element);
-      setTimeout(() => windows.has(last) && call('activated', last));
+      queueMicrotask(() => windows.has(last) && call('activated', last));
     }
   },
 
@@ -248,9 +250,15 @@ const geomiraPage = {
   showMessage,
   print: printWindow,
 
+  // The program has ended: its windows go at once, and the page offers to start it again.
   ended() {
     const end = document.getElementById('ended');
     end.hidden = false;
+    for (const [id, win] of windows) {
+      for (const timer of win.timers.values()) clearInterval(timer);
+      windows.delete(id);
+    }
+    desk().replaceChildren();
     end.querySelector('button').focus();
   },
 };

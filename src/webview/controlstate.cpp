@@ -45,7 +45,7 @@ const char *fillName(FillStyle style)
     switch (style) {
     case FillStyle::Solid: return "solid";
     case FillStyle::Cross: return "cross";
-    case FillStyle::UpwardDiagonal: return "diagonal";
+    case FillStyle::UpwardDiagonal: return "upward-diagonal";
     case FillStyle::Transparent: break;
     }
     return "transparent";
@@ -153,7 +153,8 @@ val windowDesign(const Form &form)
     window.set("height", twipsToPixels(form.clientHeight()));
     window.set("titleBar", form.border() != BorderStyle::None);
     window.set("back", form.backColor());
-    window.set("gradientBands", form.design().gradient ? form.design().scaleHeight : 0);
+    window.set("scaleHeight", form.design().scaleHeight);
+    window.set("gradient", form.design().gradient);
     window.set("mouseMove", form.hasFormHandler(Event::MouseMove));
     val controls = val::array();
     for (const auto &control : form.controls())

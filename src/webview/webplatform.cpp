@@ -82,8 +82,9 @@ void WebPlatform::endProgram()
     if (m_ended)
         return;
     m_ended = true;
-    while (!m_open.empty())
-        unload(*std::prev(m_open.end())->second);
+    for (auto &[id, form] : m_open)
+        m_closed.push_back(std::move(form));
+    m_open.clear();
     page::ended();
 }
 

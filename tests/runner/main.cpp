@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// geomira-scenario [--gui] FILE...: runs scenario files on the window models,
-// or with --gui on the real widgets.
+// geomira-scenario [--gui | --web DIR] FILE...: runs scenario files on the
+// window models, with --gui on the real widgets, with --web on the web edition
+// built into DIR.
 #include "modelsession.h"
 #include "runner.h"
 
@@ -11,16 +12,28 @@
 #ifdef GEOMIRA_WITH_WIDGETS
 #include "widgetrunner.h"
 #endif
+#ifdef GEOMIRA_WITH_WEB
+#include "websession.h"
+#endif
 
 int main(int argc, char **argv)
 {
     const bool gui = argc > 1 && std::strcmp(argv[1], "--gui") == 0;
-    const int first = gui ? 2 : 1;
+    const bool web = argc > 1 && std::strcmp(argv[1], "--web") == 0;
+    const int first = gui ? 2 : web ? 3 : 1;
     if (first >= argc) {
-        std::cerr << "usage: geomira-scenario [--gui] FILE...\n";
+        std::cerr << "usage: geomira-scenario [--gui | --web DIR] FILE...\n";
         return 2;
     }
     SessionFactory sessions = [] { return std::make_unique<ModelSession>(); };
+    if (web) {
+#ifdef GEOMIRA_WITH_WEB
+        sessions = webSessions(argv[2]);
+#else
+        std::cerr << "geomira-scenario: this build has no --web\n";
+        return 2;
+#endif
+    }
     if (gui) {
 #ifdef GEOMIRA_WITH_WIDGETS
         sessions = widgetSessions(argc, argv);

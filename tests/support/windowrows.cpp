@@ -16,6 +16,9 @@
 #ifdef GEOMIRA_WITH_WIDGETS
 #include "widgetrunner.h"
 #endif
+#ifdef GEOMIRA_WITH_WEB
+#include "websession.h"
+#endif
 
 namespace {
 std::vector<std::string_view> split(std::string_view list)
@@ -68,6 +71,10 @@ int main([[maybe_unused]] int argc, char **argv)
 #ifdef GEOMIRA_WITH_WIDGETS
     if (argc > 1 && std::strcmp(argv[1], "--gui") == 0)
         sessions = widgetSessions(argc, argv);
+#endif
+#ifdef GEOMIRA_WITH_WEB
+    if (argc > 2 && std::strcmp(argv[1], "--web") == 0)
+        sessions = webSessions(argv[2]);
 #endif
     std::string script;
     for (const WindowRow &row : windowRows)

@@ -18,6 +18,6 @@ struct WindowRow {
 };
 
 // The rows of a test program, which defines them. The program's main runs
-// them as scenarios on the models, or with --gui on the real widgets, and
-// prints the failures.
+// them as scenarios on the models, with --gui on the real widgets, or with
+// --web DIR on the web edition built into DIR, and prints the failures.
 extern const std::span<const WindowRow> windowRows;
