@@ -32,7 +32,7 @@ packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}")
 for stage in "${stages[@]}"; do
     case $stage in
     fuzz) packages+=("${FUZZ_PACKAGES[@]}") ;;
-    web) packages+=("${WEB_PACKAGES[@]}") ;;
+    web) packages+=("${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}") ;;
     package) packages+=("${PACKAGE_TEST_PACKAGES[@]}") ;;
     program | sanitizers) print_test=yes ;;
     esac

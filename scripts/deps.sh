@@ -28,10 +28,12 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-l
 TEST_PACKAGES=(libgtest-dev weston qt6-wayland)
 # clang and its sanitizer runtime, for libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# The core on WebAssembly, Node.js to run it, Chromium to run the web edition in.
-WEB_PACKAGES=(emscripten nodejs node-acorn chromium)
-# Debian 12's nodejs comes without npm; a Node.js that bundles npm conflicts with Debian's npm.
-command -v npm >/dev/null || WEB_PACKAGES+=(npm)
+# The core on WebAssembly, Node.js to run it, and the font tools and faces of the web edition.
+WEB_PACKAGES=(emscripten nodejs node-acorn fonttools python3-brotli fonts-liberation fonts-comic-neue fonts-urw-base35)
+# Chromium to run the web edition in. Debian 12's nodejs comes without npm, and a
+# Node.js that bundles npm conflicts with Debian's npm package.
+WEB_TEST_PACKAGES=(chromium)
+command -v npm >/dev/null || WEB_TEST_PACKAGES+=(npm)
 # Building the Debian package, checking it, and starting it on a virtual display.
 PACKAGE_TEST_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream xvfb xauth xdotool x11-utils x11-apps)
 # A CUPS server, a print queue that writes PDF files, and pdftoppm to read them.
