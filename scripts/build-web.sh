@@ -17,4 +17,10 @@ cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DGEOMIRA_C
 cmake --build build/web-build
 rm -rf "$out"
 cmake --install build/web-build --prefix "$out" >/dev/null
+# The service worker keeps every other file, under a name that changes with any of them.
+cd "$out"
+files=$(find . -type f ! -name sw.js | sort)
+version=$(echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
+list=$(echo "$files" | sed "s|^\./\(.*\)|'\1'|; s|^'index.html'$|'./'|" | paste -sd, | sed 's/,/, /g')
+sed -i "s|@VERSION@|$version|; s|@FILES@|$list|" sw.js
 echo "$out"

@@ -24,4 +24,6 @@ if (typeof WebAssembly !== 'object') failed('questo browser non esegue WebAssemb
 addEventListener('error', (event) => {
   if (event.target instanceof HTMLScriptElement) failed(`manca il file ${event.target.src.split('/').pop()}`);
 }, true);
+// Kept for the next visit with the network off.
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 document.querySelector('#ended button').addEventListener('click', () => location.reload());
