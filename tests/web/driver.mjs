@@ -4,42 +4,15 @@
 // answers one request per line on stdin (a JSON array: the step and its
 // arguments) with one JSON value per line on stdout; an error is a string
 // starting with "!".
-import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { createInterface } from 'node:readline';
-import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launch, serve } from './browser.mjs';
 
 const folder = path.resolve(process.argv[2] ?? 'build/web');
 const here = path.dirname(fileURLToPath(import.meta.url));
 const observer = await readFile(path.join(here, 'observer.js'), 'utf8');
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-  '.svg': 'image/svg+xml', '.woff2': 'font/woff2', '.json': 'application/json', '.webmanifest': 'application/manifest+json' };
-
-// A static server, as any web server serves the folder.
-export async function serve(root) {
-  const server = createServer(async (request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = path.join(root, name.endsWith('/') ? `${name}index.html` : name);
-    try {
-      const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { server, url: `http://127.0.0.1:${server.address().port}/` };
-}
-
-export const launch = () => chromium.launch({
-  executablePath: execFileSync('sh', ['-c', 'command -v chromium'], { encoding: 'utf8' }).trim(),
-  args: ['--no-sandbox', '--autoplay-policy=no-user-gesture-required'],
-});
-
 const { url } = await serve(folder);
 const browser = await launch();
 let page = null;

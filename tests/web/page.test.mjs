@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page itself in Chromium: it starts offline after one visit, loads nothing
+// it may not and logs no error, names every control for a screen reader, shows
+// every window at its size at 1x and 2x, and says so when it cannot start.
+// GEOMIRA_WEB_EDITION is the folder; GEOMIRA_SHOTS, if set, receives the pictures.
+import assert from 'node:assert/strict';
+import { mkdir } from 'node:fs/promises';
+import { after, before, test } from 'node:test';
+import { launch, serve } from './browser.mjs';
+
+const folder = process.env.GEOMIRA_WEB_EDITION ?? 'build/web';
+const menuItems = { frmFormule: 'mnuAreaVolume', frmCono: 'mnuCono', frmCilindro: 'mnuCilindro', frmSfera: 'mnuSfera',
+  frmTri: 'mnuTricirc', frmQua: 'mnuQuadrato', frmTrap: 'mnuTrapezio', frmRad: 'mnuRadici', frmFori: 'mnuFori', frmIo: 'mnuInfo' };
+// A page that never gets where a test waits fails it, rather than holding the run.
+const within = { timeout: 60000 };
+let browser;
+let site;
+
+before(async () => {
+  browser = await launch();
+  site = await serve(folder);
+});
+after(async () => {
+  await browser.close();
+  site.server.close();
+});
+
+async function open(options = {}) {
+  const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, ...options });
+  const page = await context.newPage();
+  const problems = [];
+  page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
+  page.on('pageerror', (error) => problems.push(error.message));
+  await page.addInitScript(() => document.addEventListener('securitypolicyviolation', (event) => console.error(`CSP: ${event.violatedDirective}`)));
+  return { context, page, problems };
+}
+
+const mainShown = (page) => page.waitForSelector('#desk > .window[data-name=frmGeomira]:not(.unshown)');
+
+// Each window in turn, chosen from its menu with the mouse and closed with Back.
+async function everyWindow(page, visit) {
+  await mainShown(page);
+  for (const [name, item] of Object.entries(menuItems)) {
+    const chain = await page.evaluate((item) => {
+      const path = [item];
+      for (let menu = document.querySelector(`[data-name="${item}"]`).closest('.menu'); menu; menu = menu.parentElement.closest('.menu')) {
+        path.unshift(menu.previousElementSibling.dataset.name);
+      }
+      return path;
+    }, item);
+    for (const step of chain) await page.click(`.menubar [data-name="${step}"]`);
+    const win = page.locator(`#desk > .window[data-name=${name}]:not(.unshown)`);
+    await win.waitFor();
+    await visit(name, win);
+    await page.goBack({ waitUntil: 'commit' });
+    await win.waitFor({ state: 'detached' });
+  }
+}
+
+test('after one visit the page starts with the network off', within, async () => {
+  const { context, page } = await open();
+  await page.goto(site.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await context.setOffline(true);
+  await page.reload();
+  await mainShown(page);
+  await context.close();
+});
+
+test('every window opens without an error or a refused load, and every control has a name', within, async () => {
+  const { context, page, problems } = await open();
+  await page.goto(site.url);
+  const cdp = await context.newCDPSession(page);
+  const named = ['textbox', 'button', 'tab', 'menuitem', 'status', 'dialog', 'image', 'main', 'tabpanel'];
+  await everyWindow(page, async (name) => {
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const nameless = nodes.filter((node) => !node.ignored && named.includes(node.role?.value) && !node.name?.value);
+    assert.deepEqual(nameless.map((node) => `${node.role.value} ${node.backendDOMNodeId}`), [], name);
+  });
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
+test('the message box is an alert with the focus on OK, which Escape answers too', within, async () => {
+  const { context, page } = await open();
+  await page.goto(site.url);
+  await mainShown(page);
+  await page.click('[data-name="mnuMenù"]');
+  await page.click('[data-name="mnuCalcola"]');
+  await page.click('[data-name="mnuCono"]');
+  await page.click('[data-name=cmdCalc]');
+  const box = page.getByRole('alertdialog');
+  assert.equal(await box.locator('.message-prompt').textContent(), 'Inserire i dati (Raggio)');
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+  await page.keyboard.press('Escape');
+  await box.waitFor({ state: 'hidden' });
+  await context.close();
+});
+
+for (const scale of [1, 2]) {
+  test(`every window at ${scale}x is as large as its design`, within, async () => {
+    const { context, page } = await open({ deviceScaleFactor: scale });
+    const shots = process.env.GEOMIRA_SHOTS && `${process.env.GEOMIRA_SHOTS}/${scale}x`;
+    if (shots) await mkdir(shots, { recursive: true });
+    await page.goto(site.url);
+    await everyWindow(page, async (name, win) => {
+      const client = win.locator('.client');
+      const size = await client.evaluate((element) => [element.style.width, element.style.height].map(parseFloat));
+      const picture = await client.screenshot({ path: shots && `${shots}/${name}.png` });
+      assert.deepEqual([picture.readUInt32BE(16), picture.readUInt32BE(20)], size.map((pixels) => pixels * scale), name);
+    });
+    await context.close();
+  });
+}
+
+test('a page that cannot load its program says so in Italian', within, async () => {
+  const { context, page } = await open();
+  await page.route('**/geomira.wasm', (route) => route.fulfill({ status: 404 }));
+  await page.goto(site.url);
+  await page.getByRole('alert').waitFor();
+  assert.match(await page.getByRole('alert').textContent(), /^Geomira non può partire/);
+  await context.close();
+});
