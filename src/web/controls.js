@@ -253,19 +253,41 @@ function showText(element, row, text) {
 // A line of text that the desktop's whole-pixel metrics fit in its label stays on one line here
 // too, where glyphs take fractions of a pixel. A number too long for its label shrinks, a
 // result down to 7 points and the copy of a typed value to 5.5, then the copy ends in an ellipsis.
+// The labels of a window being built are fitted together, in one layout.
+let unfitted = null;
+
 function fitLabel(element, row) {
-  element.style.fontSize = `${row.font.points}pt`;
-  if (!element.isConnected) return;
-  const oneLine = !element.textContent.includes('\n');
-  const numeric = row.role === 'result' || row.role === 'echo';
-  element.classList.toggle('oneline', oneLine && element.scrollWidth <= element.clientWidth + 2);
-  if (!numeric) return;
-  const floor = row.role === 'result' ? 7 : 5.5;
-  for (let points = row.font.points; element.scrollWidth > element.clientWidth && points > floor;) {
-    points = Math.max(floor, points - 0.25);
-    element.style.fontSize = `${points}pt`;
+  if (unfitted) unfitted.push([element, row]);
+  else fitLabels([[element, row]]);
+}
+
+function fitLabels(labels) {
+  for (const [element, row] of labels) {
+    element.style.fontSize = `${row.font.points}pt`;
+    element.classList.add('oneline');
   }
-  if (row.role === 'echo') element.title = element.scrollWidth > element.clientWidth ? element.textContent : '';
+  const fit = labels.map(([element]) => !element.textContent.includes('\n') && element.scrollWidth <= element.clientWidth + 2);
+  labels.forEach(([element], index) => element.classList.toggle('oneline', fit[index]));
+  for (const [element, row] of labels) {
+    if (row.role !== 'result' && row.role !== 'echo') continue;
+    const floor = row.role === 'result' ? 7 : 5.5;
+    for (let points = row.font.points; element.scrollWidth > element.clientWidth && points > floor;) {
+      points = Math.max(floor, points - 0.25);
+      element.style.fontSize = `${points}pt`;
+    }
+    if (row.role === 'echo') element.title = element.scrollWidth > element.clientWidth ? element.textContent : '';
+  }
+}
+
+function fittingLabelsOnce(build) {
+  unfitted = [];
+  try {
+    build();
+  } finally {
+    const labels = unfitted;
+    unfitted = null;
+    fitLabels(labels);
+  }
 }
 
 function showTab(element, page) {

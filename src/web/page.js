@@ -153,6 +153,18 @@ function fit(win) {
   win.element.style.top = `${Math.round((innerHeight - win.element.offsetHeight * scale) / 2)}px`;
 }
 
+function buildControls(id, win) {
+  for (const row of win.design.controls) {
+    const control = { row, element: buildControl(row) };
+    win.controls.set(row.name, control);
+    if (control.element) {
+      containerOf(win, row).append(control.element);
+      wireControl(id, control.element, row);
+    }
+    geomiraPage.mirror(id, row);
+  }
+}
+
 const geomiraPage = {
   openWindow(id, design) {
     const element = document.createElement('div');
@@ -203,15 +215,7 @@ const geomiraPage = {
     desk().append(element);
     windows.set(id, win);
     // Containers come before their controls in the table.
-    for (const row of design.controls) {
-      const control = { row, element: buildControl(row) };
-      win.controls.set(row.name, control);
-      if (control.element) {
-        containerOf(win, row).append(control.element);
-        wireControl(id, control.element, row);
-      }
-      this.mirror(id, row);
-    }
+    fittingLabelsOnce(() => buildControls(id, win));
   },
 
   mirror(id, state) {
