@@ -19,7 +19,8 @@ std::string withoutAccessKey(const std::string &caption)
 // goes by its tooltip, or else by its window's name.
 std::string describedName(const Form &form, const Control &control)
 {
-    if (const Control *describer = form.find(control.design().describer()))
+    const std::string &describerName = control.design().describer();
+    if (const Control *describer = describerName.empty() ? nullptr : form.find(describerName))
         return withoutAccessKey(describer->text());
     return control.design().toolTip().empty() ? windowNameOf(form) : control.design().toolTip();
 }

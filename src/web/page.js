@@ -161,12 +161,22 @@ function buildControls(id, win) {
       containerOf(win, row).append(control.element);
       wireControl(id, control.element, row);
     }
-    geomiraPage.mirror(id, row);
+    showControl(id, win, row);
   }
 }
 
+function showControl(id, win, state) {
+  const control = win.controls.get(state.name);
+  if (!control) return;
+  if (control.row.kind === 'menu') win.menuBar.show(state);
+  else if (control.row.kind === 'timer') runTimer(id, win, control.row, state);
+  else showState(control.element, control.row, state);
+}
+
+// The program gives a window's design, and each change of a control's state, as JSON.
 const geomiraPage = {
-  openWindow(id, design) {
+  openWindow(id, json) {
+    const design = JSON.parse(json);
     const element = document.createElement('div');
     element.className = 'window';
     element.dataset.name = design.name;
@@ -218,13 +228,9 @@ const geomiraPage = {
     fittingLabelsOnce(() => buildControls(id, win));
   },
 
-  mirror(id, state) {
+  mirror(id, json) {
     const win = windows.get(id);
-    const control = win && win.controls.get(state.name);
-    if (!control) return;
-    if (control.row.kind === 'menu') win.menuBar.show(state);
-    else if (control.row.kind === 'timer') runTimer(id, win, control.row, state);
-    else showState(control.element, control.row, state);
+    if (win) showControl(id, win, JSON.parse(json));
   },
 
   showWindow(id) {

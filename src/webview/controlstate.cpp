@@ -2,13 +2,12 @@
 #include "controlstate.h"
 
 #include "form.h"
+#include "json.h"
 #include "look.h"
 #include "spokennames.h"
 
 #include <algorithm>
 #include <string>
-
-using emscripten::val;
 
 namespace {
 const char *kindName(Kind kind)
@@ -84,98 +83,103 @@ const char *alignName(Align align)
     return "left";
 }
 
-val fontOf(const Font &font)
+JsonObject stateOf(const Control &control)
 {
-    val result = val::object();
-    result.set("family", std::string(freeFace(font.face)));
-    result.set("points", font.points);
-    result.set("bold", font.bold);
-    result.set("italic", font.italic);
-    result.set("underline", font.underline);
-    return result;
+    JsonObject state;
+    state.add("name", control.name());
+    state.add("text", control.text());
+    state.add("visible", control.isVisible());
+    state.add("enabled", control.isEnabled());
+    state.add("fore", control.foreColor());
+    state.add("back", control.backColor());
+    state.add("borderColor", control.borderColor());
+    state.add("borderWidth", control.borderWidth());
+    state.add("fillStyle", fillName(control.fillStyle()));
+    state.add("top", twipsToPixels(control.topTwips()));
+    state.add("currentPage", control.currentPage());
+    return state;
 }
 
-val controlDesign(const Form &form, const Control &control)
+std::string fontOf(const Font &font)
+{
+    return JsonObject()
+        .add("family", freeFace(font.face))
+        .add("points", font.points)
+        .add("bold", font.bold)
+        .add("italic", font.italic)
+        .add("underline", font.underline)
+        .text();
+}
+
+std::string controlDesign(const Form &form, const Control &control)
 {
     const ControlDesign &d = control.design();
-    val row = controlState(control);
-    row.set("kind", kindName(d.kind()));
-    row.set("container", d.container());
-    row.set("page", d.page());
-    row.set("left", twipsToPixels(d.left()));
-    row.set("width", twipsToPixels(d.width()));
-    row.set("height", twipsToPixels(d.height()));
+    JsonObject row = stateOf(control);
+    row.add("kind", kindName(d.kind()));
+    row.add("container", d.container());
+    row.add("page", d.page());
+    row.add("left", twipsToPixels(d.left()));
+    row.add("width", twipsToPixels(d.width()));
+    row.add("height", twipsToPixels(d.height()));
     if (d.kind() == Kind::Line) {
         // The ends, and the corner of their bounding box that the line's Left and Top place.
-        row.set("x1", twipsToPixels(d.x1()));
-        row.set("y1", twipsToPixels(d.y1()));
-        row.set("x2", twipsToPixels(d.x2()));
-        row.set("y2", twipsToPixels(d.y2()));
-        row.set("minX", twipsToPixels(std::min(d.x1(), d.x2())));
-        row.set("minY", twipsToPixels(std::min(d.y1(), d.y2())));
+        row.add("x1", twipsToPixels(d.x1()));
+        row.add("y1", twipsToPixels(d.y1()));
+        row.add("x2", twipsToPixels(d.x2()));
+        row.add("y2", twipsToPixels(d.y2()));
+        row.add("minX", twipsToPixels(std::min(d.x1(), d.x2())));
+        row.add("minY", twipsToPixels(std::min(d.y1(), d.y2())));
     }
-    row.set("opaque", d.isOpaque());
-    row.set("align", alignName(d.alignment()));
-    row.set("font", fontOf(d.fontSpec()));
-    row.set("tabIndex", d.tabIndex());
-    row.set("tip", d.toolTip());
-    row.set("role", roleName(d.role()));
-    row.set("describer", d.describer());
-    row.set("accessibleName", spoken::describedName(form, control));
-    row.set("border", d.hasBorder());
-    row.set("multiLine", d.isMultiLine());
-    row.set("scrollBar", d.hasScrollBar());
-    row.set("locked", d.isLocked());
-    row.set("graphical", d.isGraphical());
-    row.set("stroke", strokeName(d.borderStyle()));
-    row.set("fillColor", d.fillColor());
-    row.set("shape", shapeName(d.shapeKind()));
-    row.set("picture", d.pictureId());
-    row.set("pictureName", std::string(pictureDescription(d.pictureId())));
-    row.set("interval", d.intervalMs());
-    val pages = val::array();
+    row.add("opaque", d.isOpaque());
+    row.add("align", alignName(d.alignment()));
+    row.addRaw("font", fontOf(d.fontSpec()));
+    row.add("tabIndex", d.tabIndex());
+    row.add("tip", d.toolTip());
+    row.add("role", roleName(d.role()));
+    row.add("describer", d.describer());
+    row.add("accessibleName", spoken::describedName(form, control));
+    row.add("border", d.hasBorder());
+    row.add("multiLine", d.isMultiLine());
+    row.add("scrollBar", d.hasScrollBar());
+    row.add("locked", d.isLocked());
+    row.add("graphical", d.isGraphical());
+    row.add("stroke", strokeName(d.borderStyle()));
+    row.add("fillColor", d.fillColor());
+    row.add("shape", shapeName(d.shapeKind()));
+    row.add("picture", d.pictureId());
+    row.add("pictureName", pictureDescription(d.pictureId()));
+    row.add("interval", d.intervalMs());
+    std::string pages = "[";
     for (const std::string &caption : d.pageCaptions())
-        pages.call<void>("push", caption);
-    row.set("pages", pages);
-    row.set("keyFiltered", form.hasHandler(control, Event::KeyPress));
-    row.set("mouseMove", form.hasHandler(control, Event::MouseMove));
-    return row;
+        pages += (pages.size() > 1 ? "," : "") + jsonString(caption);
+    row.addRaw("pages", pages + ']');
+    row.add("keyFiltered", form.hasHandler(control, Event::KeyPress));
+    row.add("mouseMove", form.hasHandler(control, Event::MouseMove));
+    return row.text();
 }
 } // namespace
 
-val windowDesign(const Form &form)
+std::string windowDesign(const Form &form)
 {
-    val window = val::object();
-    window.set("name", form.name());
-    window.set("caption", form.caption());
-    window.set("accessibleName", spoken::windowNameOf(form));
-    window.set("width", twipsToPixels(form.clientWidth()));
-    window.set("height", twipsToPixels(form.clientHeight()));
-    window.set("titleBar", form.border() != BorderStyle::None);
-    window.set("back", form.backColor());
-    window.set("scaleHeight", form.design().scaleHeight);
-    window.set("gradient", form.design().gradient);
-    window.set("mouseMove", form.hasFormHandler(Event::MouseMove));
-    val controls = val::array();
+    JsonObject window;
+    window.add("name", form.name());
+    window.add("caption", form.caption());
+    window.add("accessibleName", spoken::windowNameOf(form));
+    window.add("width", twipsToPixels(form.clientWidth()));
+    window.add("height", twipsToPixels(form.clientHeight()));
+    window.add("titleBar", form.border() != BorderStyle::None);
+    window.add("back", form.backColor());
+    window.add("scaleHeight", form.design().scaleHeight);
+    window.add("gradient", form.design().gradient);
+    window.add("mouseMove", form.hasFormHandler(Event::MouseMove));
+    std::string controls = "[";
     for (const auto &control : form.controls())
-        controls.call<void>("push", controlDesign(form, *control));
-    window.set("controls", controls);
-    return window;
+        controls += (controls.size() > 1 ? "," : "") + controlDesign(form, *control);
+    window.addRaw("controls", controls + ']');
+    return window.text();
 }
 
-val controlState(const Control &control)
+std::string controlState(const Control &control)
 {
-    val state = val::object();
-    state.set("name", control.name());
-    state.set("text", control.text());
-    state.set("visible", control.isVisible());
-    state.set("enabled", control.isEnabled());
-    state.set("fore", control.foreColor());
-    state.set("back", control.backColor());
-    state.set("borderColor", control.borderColor());
-    state.set("borderWidth", control.borderWidth());
-    state.set("fillStyle", fillName(control.fillStyle()));
-    state.set("top", twipsToPixels(control.topTwips()));
-    state.set("currentPage", control.currentPage());
-    return state;
+    return stateOf(control).text();
 }

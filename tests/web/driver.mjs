@@ -160,7 +160,6 @@ const steps = {
   active: () => inPage(() => scenarioDriver.activeWindow()),
   read: (name, property) => inPage(([name, property]) => scenarioDriver.read(name, property), name, property),
   events: () => inPage(() => scenarioDriver.take()),
-  problems: () => problems.splice(0),
 };
 
 const acting = new Set(['menu', 'key', 'paste', 'clear', 'click', 'mousemove', 'tab', 'close', 'wait']);
@@ -171,6 +170,8 @@ for await (const line of lines) {
   try {
     answer = (await steps[step](...args)) ?? 'ok';
     if (acting.has(step)) await settle();
+    // An error on the page's console fails the step that caused it.
+    if (problems.length) answer = `!the page reported: ${problems.splice(0).join('; ')}`;
   } catch (error) {
     answer = `!${error.message.split('\n')[0]}`;
   }
