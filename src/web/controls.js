@@ -253,8 +253,10 @@ function showText(element, row, text) {
 // A line of text that the desktop's whole-pixel metrics fit in its label stays on one line here
 // too, where glyphs take fractions of a pixel. A number too long for its label shrinks, a
 // result down to 7 points and the copy of a typed value to 5.5, then the copy ends in an ellipsis.
-// The labels of a window being built are fitted together, in one layout.
+// The labels of a window being built are fitted together, in one layout. A label
+// off the screen (on a hidden page, or hidden itself) is fitted once it shows.
 let unfitted = null;
+const unseen = new Map();
 
 function fitLabel(element, row) {
   if (unfitted) unfitted.push([element, row]);
@@ -266,9 +268,15 @@ function fitLabels(labels) {
     element.style.fontSize = `${row.font.points}pt`;
     element.classList.add('oneline');
   }
-  const fit = labels.map(([element]) => !element.textContent.includes('\n') && element.scrollWidth <= element.clientWidth + 2);
-  labels.forEach(([element], index) => element.classList.toggle('oneline', fit[index]));
-  for (const [element, row] of labels) {
+  const seen = labels.filter(([element, row]) => {
+    const shown = element.getClientRects().length > 0;
+    if (shown) unseen.delete(element);
+    else unseen.set(element, row);
+    return shown;
+  });
+  const fit = seen.map(([element]) => !element.textContent.includes('\n') && element.scrollWidth <= element.clientWidth + 2);
+  seen.forEach(([element], index) => element.classList.toggle('oneline', fit[index]));
+  for (const [element, row] of seen) {
     if (row.role !== 'result' && row.role !== 'echo') continue;
     const floor = row.role === 'result' ? 7 : 5.5;
     for (let points = row.font.points; element.scrollWidth > element.clientWidth && points > floor;) {
@@ -277,6 +285,12 @@ function fitLabels(labels) {
     }
     if (row.role === 'echo') element.title = element.scrollWidth > element.clientWidth ? element.textContent : '';
   }
+}
+
+function fitShownLabels() {
+  if (unfitted || !unseen.size) return;
+  for (const element of unseen.keys()) if (!element.isConnected) unseen.delete(element);
+  fitLabels([...unseen].filter(([element]) => element.getClientRects().length > 0));
 }
 
 function fittingLabelsOnce(build) {
@@ -310,6 +324,7 @@ function showState(element, row, state) {
   if (row.kind === 'shape') showShape(element, row, state);
   showText(element, row, state.text);
   // An SVG element has no hidden property: the attribute does it for every kind.
+  const showing = state.visible && element.hasAttribute('hidden');
   element.toggleAttribute('hidden', !state.visible);
   if ('disabled' in element) element.disabled = !state.enabled;
   else element.classList.toggle('disabled', !state.enabled);
@@ -321,4 +336,5 @@ function showState(element, row, state) {
     element.style.backgroundColor = back ? 'var(--back)' : 'transparent';
   }
   if (row.kind === 'tabs') showTab(element, state.currentPage);
+  if (showing || row.kind === 'tabs') fitShownLabels();
 }
