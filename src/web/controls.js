@@ -290,7 +290,7 @@ function fitLabels(labels) {
 function fitShownLabels() {
   if (unfitted || !unseen.size) return;
   for (const element of unseen.keys()) if (!element.isConnected) unseen.delete(element);
-  fitLabels([...unseen].filter(([element]) => element.getClientRects().length > 0));
+  fitLabels([...unseen]);
 }
 
 function fittingLabelsOnce(build) {

@@ -50,20 +50,6 @@ JsonObject &JsonObject::add(std::string_view name, std::string_view value)
     return *this;
 }
 
-JsonObject &JsonObject::add(std::string_view name, int value)
-{
-    key(name);
-    json_ += std::to_string(value);
-    return *this;
-}
-
-JsonObject &JsonObject::add(std::string_view name, std::uint32_t value)
-{
-    key(name);
-    json_ += std::to_string(value);
-    return *this;
-}
-
 JsonObject &JsonObject::add(std::string_view name, double value)
 {
     // Seventeen digits read back as the same double.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
+#include <concepts>
 #include <string>
 #include <string_view>
 
@@ -12,11 +12,11 @@ class JsonObject
 public:
     JsonObject &add(std::string_view key, std::string_view value);
     JsonObject &add(std::string_view key, const char *value) { return add(key, std::string_view(value)); }
-    JsonObject &add(std::string_view key, int value);
-    JsonObject &add(std::string_view key, std::uint32_t value);
+    template <std::integral Number>
+    JsonObject &add(std::string_view key, Number value) { return addRaw(key, std::to_string(value)); }
     JsonObject &add(std::string_view key, double value);
     JsonObject &add(std::string_view key, bool value);
-    // A value already written as JSON: an object or an array.
+    // A value already written as JSON: a number, an object, an array.
     JsonObject &addRaw(std::string_view key, std::string_view json);
     std::string text() const { return json_ + '}'; }
 

@@ -11,13 +11,11 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/cs
 
 // A static server, as any web server serves the folder.
 export async function serve(root, served = () => {}) {
-  const kept = new Map();
   const server = createServer(async (request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = path.join(root, name.endsWith('/') ? `${name}index.html` : name);
     try {
-      if (!kept.has(file)) kept.set(file, await readFile(file));
-      const body = kept.get(file);
+      const body = await readFile(file);
       served(name, body.length);
       response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
       response.end(body);
