@@ -57,6 +57,11 @@ async function everyWindow(page, visit) {
   }
 }
 
+async function openCone(page) {
+  await mainShown(page);
+  for (const item of ['mnuMenù', 'mnuCalcola', 'mnuCono']) await page.click(`[data-name="${item}"]`);
+}
+
 test('after one visit the page starts with the network off', within, async () => {
   const { context, page } = await open();
   await page.goto(site.url);
@@ -85,9 +90,7 @@ test('the message box is an alert with the focus on OK, which Escape answers too
   const { context, page } = await open();
   await page.goto(site.url);
   await mainShown(page);
-  await page.click('[data-name="mnuMenù"]');
-  await page.click('[data-name="mnuCalcola"]');
-  await page.click('[data-name="mnuCono"]');
+  await openCone(page);
   await page.click('[data-name=cmdCalc]');
   const box = page.getByRole('alertdialog');
   assert.equal(await box.locator('.message-prompt').textContent(), 'Inserire i dati (Raggio)');
@@ -96,6 +99,34 @@ test('the message box is an alert with the focus on OK, which Escape answers too
   await box.waitFor({ state: 'hidden' });
   await context.close();
 });
+
+// Where there is no right click, a long press offers the same menu, which stays once the finger lifts.
+const presses = {
+  'a right click': (page, point) => page.mouse.click(point.x, point.y, { button: 'right' }),
+  'a long press': async (page, point, cdp) => {
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
+    await page.getByRole('menuitem', { name: 'Copia' }).waitFor();
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  },
+};
+for (const [way, press] of Object.entries(presses)) {
+  test(`${way} on a result offers "Copia", which copies what the result shows`, within, async () => {
+    const { context, page, problems } = await open({ hasTouch: true });
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await page.goto(site.url);
+    await openCone(page);
+    await page.fill('[data-name=txtRag]', '3');
+    await page.fill('[data-name=txtAlt]', '4');
+    await page.click('[data-name=cmdCalc]');
+    const box = await page.locator('[data-name=lblVcono]').boundingBox();
+    await press(page, { x: box.x + box.width / 2, y: box.y + box.height / 2 }, await context.newCDPSession(page));
+    await page.waitForTimeout(100);
+    await page.getByRole('menuitem', { name: 'Copia' }).click();
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '37,6992');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+}
 
 for (const scale of [1, 2]) {
   test(`every window at ${scale}x is as large as its design`, within, async () => {
