@@ -250,11 +250,11 @@ function showText(element, row, text) {
   }
 }
 
-// A line of text that the desktop's whole-pixel metrics fit in its label stays on one line here
-// too, where glyphs take fractions of a pixel. A number too long for its label shrinks, a
-// result down to 7 points and the copy of a typed value to 5.5, then the copy ends in an ellipsis.
-// The labels of a window being built are fitted together, in one layout. A label
-// off the screen (on a hidden page, or hidden itself) is fitted once it shows.
+// As on the desktop, a label less than two lines high holds one line of text, condensed by at
+// most a fifth to fit its width; a taller one wraps its words. A number too long for its label
+// shrinks, a result down to 7 points and the copy of a typed value to 5.5, then the copy ends
+// in an ellipsis. The labels of a window being built are fitted together, in one layout. A
+// label off the screen (on a hidden page, or hidden itself) is fitted once it shows.
 let unfitted = null;
 const unseen = new Map();
 
@@ -263,10 +263,24 @@ function fitLabel(element, row) {
   else fitLabels([[element, row]]);
 }
 
+// The height of a line in each font, from a hidden line of text that stays for the next label.
+const lines = new Map();
+function lineOf(font) {
+  const key = JSON.stringify(font);
+  if (!lines.has(key)) {
+    const line = Object.assign(document.createElement('div'), { className: 'lineprobe', textContent: 'X' });
+    setFont(line, font);
+    document.body.append(line);
+    lines.set(key, line);
+  }
+  return lines.get(key);
+}
+
 function fitLabels(labels) {
   for (const [element, row] of labels) {
     element.style.fontSize = `${row.font.points}pt`;
     element.classList.add('oneline');
+    element.classList.remove('condensed');
   }
   const seen = labels.filter(([element, row]) => {
     const shown = element.getClientRects().length > 0;
@@ -274,8 +288,22 @@ function fitLabels(labels) {
     else unseen.set(element, row);
     return shown;
   });
-  const fit = seen.map(([element]) => !element.textContent.includes('\n') && element.scrollWidth <= element.clientWidth + 2);
-  seen.forEach(([element], index) => element.classList.toggle('oneline', fit[index]));
+  const captions = seen.filter(([, row]) => row.role !== 'result' && row.role !== 'echo');
+  const probes = captions.map(([, row]) => lineOf(row.font));
+  // Read at once, then changed: one layout for them all.
+  const room = captions.map(([element], index) => ({
+    oneLine: element.clientHeight < 2 * probes[index].offsetHeight,
+    wide: element.clientWidth,
+    needed: element.scrollWidth,
+  }));
+  captions.forEach(([element], index) => {
+    const { oneLine, wide, needed } = room[index];
+    element.classList.toggle('oneline', oneLine);
+    if (!oneLine || needed <= wide) return;
+    element.classList.add('condensed');
+    element.style.setProperty('--condense', Math.max(80, Math.trunc((100 * wide) / needed)) / 100);
+    if (element.childElementCount === 0) element.replaceChildren(Object.assign(document.createElement('span'), { textContent: element.textContent }));
+  });
   for (const [element, row] of seen) {
     if (row.role !== 'result' && row.role !== 'echo') continue;
     const floor = row.role === 'result' ? 7 : 5.5;

@@ -129,7 +129,7 @@ for (const [way, press] of Object.entries(presses)) {
 }
 
 for (const scale of [1, 2]) {
-  test(`every window at ${scale}x is as large as its design`, within, async () => {
+  test(`every window at ${scale}x is as large as its design, its short labels on one line`, within, async () => {
     const { context, page } = await open({ deviceScaleFactor: scale });
     const shots = process.env.GEOMIRA_SHOTS && `${process.env.GEOMIRA_SHOTS}/${scale}x`;
     if (shots) await mkdir(shots, { recursive: true });
@@ -139,6 +139,16 @@ for (const scale of [1, 2]) {
       const size = await client.evaluate((element) => [element.style.width, element.style.height].map(parseFloat));
       const picture = await client.screenshot({ path: shots && `${shots}/${name}.png` });
       assert.deepEqual([picture.readUInt32BE(16), picture.readUInt32BE(20)], size.map((pixels) => pixels * scale), name);
+      // A label lower than two lines shows its text on one line, within its width, as on the desktop.
+      const spilt = await win.evaluate((element) => [...element.querySelectorAll('.label:not(.result):not(.echo)')].filter((label) => {
+        const text = document.createRange();
+        text.selectNodeContents(label);
+        const lines = [...text.getClientRects()].filter((line) => line.width > 0);
+        const box = label.getBoundingClientRect();
+        return lines.length > 0 && box.height < 2 * lines[0].height
+          && (new Set(lines.map((line) => Math.round(line.top))).size > 1 || Math.max(...lines.map((line) => line.right)) > box.right + 1);
+      }).map((label) => label.dataset.name));
+      assert.deepEqual(spilt, [], name);
     });
     await context.close();
   });
