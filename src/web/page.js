@@ -291,6 +291,7 @@ const geomiraPage = {
     windows.delete(id);
     for (const timer of win.timers.values()) clearInterval(timer);
     win.element.remove();
+    if (history.state?.window === id) history.back();
     const last = [...windows.keys()].pop();
     if (last !== undefined) {
       windows.get(last).element.inert = false;
@@ -328,7 +329,8 @@ function focusFirst(element) {
 
 addEventListener('resize', () => windows.forEach(fit));
 // Back closes the open child window, as its close box would, instead of leaving the page.
+// A child that closes itself takes its step of the history with it, so Back is not lost on it.
 addEventListener('popstate', () => {
   const last = [...windows.keys()].pop();
-  if (windows.size > 1) call('closeBox', last);
+  if (windows.size > 1 && history.state?.window !== last) call('closeBox', last);
 });

@@ -100,6 +100,18 @@ test('the message box is an alert with the focus on OK, which Escape answers too
   await context.close();
 });
 
+test('Back after a window closed by its Chiudi leaves the page at once', within, async () => {
+  const { context, page } = await open();
+  await page.goto('about:blank');
+  await page.goto(site.url);
+  await openCone(page);
+  await page.click('[data-name=cmdChiudi]');
+  await page.locator('.window[data-name=frmCono]').waitFor({ state: 'detached' });
+  await page.goBack();
+  assert.equal(page.url(), 'about:blank');
+  await context.close();
+});
+
 // Where there is no right click, a long press offers the same menu, which stays once the finger lifts.
 const presses = {
   'a right click': (page, point) => page.mouse.click(point.x, point.y, { button: 'right' }),
