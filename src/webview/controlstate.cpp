@@ -111,17 +111,23 @@ std::string fontOf(const Font &font)
         .text();
 }
 
+// Each kind of control gets the fields that the page's element of that kind reads.
 std::string controlDesign(const Form &form, const Control &control)
 {
     const ControlDesign &d = control.design();
+    const Kind kind = d.kind();
     JsonObject row = stateOf(control);
-    row.add("kind", kindName(d.kind()));
+    row.add("kind", kindName(kind));
     row.add("container", d.container());
     row.add("page", d.page());
     row.add("left", twipsToPixels(d.left()));
     row.add("width", twipsToPixels(d.width()));
     row.add("height", twipsToPixels(d.height()));
-    if (d.kind() == Kind::Line) {
+    row.add("tip", d.toolTip());
+    row.add("role", roleName(d.role()));
+    row.add("mouseMove", form.hasHandler(control, Event::MouseMove));
+    switch (kind) {
+    case Kind::Line:
         // The ends, and the corner of their bounding box that the line's Left and Top place.
         row.add("x1", twipsToPixels(d.x1()));
         row.add("y1", twipsToPixels(d.y1()));
@@ -129,32 +135,49 @@ std::string controlDesign(const Form &form, const Control &control)
         row.add("y2", twipsToPixels(d.y2()));
         row.add("minX", twipsToPixels(std::min(d.x1(), d.x2())));
         row.add("minY", twipsToPixels(std::min(d.y1(), d.y2())));
+        row.add("stroke", strokeName(d.borderStyle()));
+        return row.text();
+    case Kind::Shape:
+        row.add("stroke", strokeName(d.borderStyle()));
+        row.add("fillColor", d.fillColor());
+        row.add("shape", shapeName(d.shapeKind()));
+        return row.text();
+    case Kind::Image:
+        row.add("picture", d.pictureId());
+        row.add("pictureName", pictureDescription(d.pictureId()));
+        return row.text();
+    case Kind::Timer:
+        row.add("interval", d.intervalMs());
+        return row.text();
+    case Kind::Menu:
+        return row.text();
+    case Kind::Label:
+        row.add("opaque", d.isOpaque());
+        break;
+    case Kind::TextBox:
+        row.add("border", d.hasBorder());
+        row.add("multiLine", d.isMultiLine());
+        row.add("scrollBar", d.hasScrollBar());
+        row.add("locked", d.isLocked());
+        row.add("keyFiltered", form.hasHandler(control, Event::KeyPress));
+        break;
+    case Kind::CommandButton:
+        row.add("graphical", d.isGraphical());
+        break;
+    case Kind::TabControl: {
+        std::string pages = "[";
+        for (const std::string &caption : d.pageCaptions())
+            pages += (pages.size() > 1 ? "," : "") + jsonString(caption);
+        row.addRaw("pages", pages + ']');
+        break;
     }
-    row.add("opaque", d.isOpaque());
+    case Kind::Frame:
+        break;
+    }
     row.add("align", alignName(d.alignment()));
     row.addRaw("font", fontOf(d.fontSpec()));
     row.add("tabIndex", d.tabIndex());
-    row.add("tip", d.toolTip());
-    row.add("role", roleName(d.role()));
-    row.add("describer", d.describer());
     row.add("accessibleName", spoken::describedName(form, control));
-    row.add("border", d.hasBorder());
-    row.add("multiLine", d.isMultiLine());
-    row.add("scrollBar", d.hasScrollBar());
-    row.add("locked", d.isLocked());
-    row.add("graphical", d.isGraphical());
-    row.add("stroke", strokeName(d.borderStyle()));
-    row.add("fillColor", d.fillColor());
-    row.add("shape", shapeName(d.shapeKind()));
-    row.add("picture", d.pictureId());
-    row.add("pictureName", pictureDescription(d.pictureId()));
-    row.add("interval", d.intervalMs());
-    std::string pages = "[";
-    for (const std::string &caption : d.pageCaptions())
-        pages += (pages.size() > 1 ? "," : "") + jsonString(caption);
-    row.addRaw("pages", pages + ']');
-    row.add("keyFiltered", form.hasHandler(control, Event::KeyPress));
-    row.add("mouseMove", form.hasHandler(control, Event::MouseMove));
     return row.text();
 }
 } // namespace
