@@ -12,8 +12,12 @@ var Module = {
   },
   onRuntimeInitialized() {
     call('start');
-    // Kept for the next visit with the network off; fetched once the main window is on the screen.
-    if ('serviceWorker' in navigator) requestAnimationFrame(() => setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {})));
+    // Once the main window is on the screen: the page is kept for the next visit with the network
+    // off, and the other windows' faces load now, not at their first opening.
+    requestAnimationFrame(() => setTimeout(() => {
+      if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+      document.fonts.forEach((face) => face.load().catch(() => {}));
+    }));
   },
   onAbort() {
     failed('il programma si è interrotto');
