@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "websession.h"
 
+#include "json.h"
 #include "propertyvalue.h"
 
 #include <csignal>
@@ -10,25 +11,6 @@
 #include <unistd.h>
 
 namespace {
-// A JSON string: the requests' words and texts.
-std::string json(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 void appendUtf8(std::string &out, unsigned code)
 {
     if (code < 0x80) {
@@ -174,39 +156,39 @@ private:
 WebSession::WebSession(std::shared_ptr<BrowserDriver> driver)
     : m_driver(std::move(driver))
 {
-    m_driver->ask({json("start")});
+    m_driver->ask({jsonString("start")});
 }
 
 WebSession::~WebSession() = default;
 
-void WebSession::menu(std::string_view item) { m_driver->ask({json("menu"), json(item)}); }
-void WebSession::key(std::string_view control, int code) { m_driver->ask({json("key"), json(control), std::to_string(code)}); }
-void WebSession::paste(std::string_view control, std::string_view text) { m_driver->ask({json("paste"), json(control), json(text)}); }
-void WebSession::clear(std::string_view control) { m_driver->ask({json("clear"), json(control)}); }
-void WebSession::click(std::string_view control) { m_driver->ask({json("click"), json(control)}); }
-void WebSession::mouseMove(std::string_view control) { m_driver->ask({json("mousemove"), json(control)}); }
-void WebSession::showTab(int page) { m_driver->ask({json("tab"), std::to_string(page)}); }
-void WebSession::closeBox() { m_driver->ask({json("close")}); }
-void WebSession::setPrinter(bool on) { m_driver->ask({json("printer"), on ? "true" : "false"}); }
-void WebSession::wait(int milliseconds) { m_driver->ask({json("wait"), std::to_string(milliseconds)}); }
-std::string WebSession::activeWindow() { return m_driver->text({json("active")}); }
+void WebSession::menu(std::string_view item) { m_driver->ask({jsonString("menu"), jsonString(item)}); }
+void WebSession::key(std::string_view control, int code) { m_driver->ask({jsonString("key"), jsonString(control), std::to_string(code)}); }
+void WebSession::paste(std::string_view control, std::string_view text) { m_driver->ask({jsonString("paste"), jsonString(control), jsonString(text)}); }
+void WebSession::clear(std::string_view control) { m_driver->ask({jsonString("clear"), jsonString(control)}); }
+void WebSession::click(std::string_view control) { m_driver->ask({jsonString("click"), jsonString(control)}); }
+void WebSession::mouseMove(std::string_view control) { m_driver->ask({jsonString("mousemove"), jsonString(control)}); }
+void WebSession::showTab(int page) { m_driver->ask({jsonString("tab"), std::to_string(page)}); }
+void WebSession::closeBox() { m_driver->ask({jsonString("close")}); }
+void WebSession::setPrinter(bool on) { m_driver->ask({jsonString("printer"), on ? "true" : "false"}); }
+void WebSession::wait(int milliseconds) { m_driver->ask({jsonString("wait"), std::to_string(milliseconds)}); }
+std::string WebSession::activeWindow() { return m_driver->text({jsonString("active")}); }
 
 std::string WebSession::read(std::string_view control, Readable property)
 {
-    const std::string shown = m_driver->text({json("read"), json(control), json(nameOf(property))});
+    const std::string shown = m_driver->text({jsonString("read"), jsonString(control), jsonString(nameOf(property))});
     return readable(nameOf(property))->kind == ValueKind::String ? quote(shown) : shown;
 }
 
 std::string WebSession::showColor(std::string_view canonical)
 {
     const unsigned long color = std::stoul(std::string(canonical.substr(2)), nullptr, 16);
-    return color & 0x80000000UL ? m_driver->text({json("colour"), std::to_string(color)}) : std::string(canonical);
+    return color & 0x80000000UL ? m_driver->text({jsonString("colour"), std::to_string(color)}) : std::string(canonical);
 }
 
 std::vector<std::string> WebSession::takeEvents()
 {
     std::vector<std::string> events;
-    for (const std::vector<std::string> &event : Reader{m_driver->ask({json("events")})}.events()) {
+    for (const std::vector<std::string> &event : Reader{m_driver->ask({jsonString("events")})}.events()) {
         if (event.at(0) == "message")
             events.push_back(messageEvent(event.at(1), event.at(2)));
         else

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-// A JSON object written field by field: the page takes a window's whole design
+// A JSON object written field by field: the web page takes a window's whole design
 // in one string, which costs far less than one call into the page per field.
 class JsonObject
 {
