@@ -288,7 +288,8 @@ function fitLabels(labels) {
     else unseen.set(element, row);
     return shown;
   });
-  const captions = seen.filter(([, row]) => row.role !== 'result' && row.role !== 'echo');
+  const isNumber = ([, row]) => row.role === 'result' || row.role === 'echo';
+  const captions = seen.filter((label) => !isNumber(label));
   const probes = captions.map(([, row]) => lineOf(row.font));
   // Read at once, then changed: one layout for them all.
   const room = captions.map(([element], index) => ({
@@ -304,8 +305,7 @@ function fitLabels(labels) {
     element.style.setProperty('--condense', Math.max(80, Math.trunc((100 * wide) / needed)) / 100);
     if (element.childElementCount === 0) element.replaceChildren(Object.assign(document.createElement('span'), { textContent: element.textContent }));
   });
-  for (const [element, row] of seen) {
-    if (row.role !== 'result' && row.role !== 'echo') continue;
+  for (const [element, row] of seen.filter(isNumber)) {
     const floor = row.role === 'result' ? 7 : 5.5;
     for (let points = row.font.points; element.scrollWidth > element.clientWidth && points > floor;) {
       points = Math.max(floor, points - 0.25);

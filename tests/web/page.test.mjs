@@ -89,7 +89,6 @@ test('every window opens without an error or a refused load, and every control h
 test('the message box is an alert with the focus on OK, which Escape answers too', within, async () => {
   const { context, page } = await open();
   await page.goto(site.url);
-  await mainShown(page);
   await openCone(page);
   await page.click('[data-name=cmdCalc]');
   const box = page.getByRole('alertdialog');
