@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's start, at the head of geomira.js: the WebAssembly that start.js
-// compiled is instantiated, and the main window opens once it is ready.
+// The program's start, in geomira.js after the view's scripts: the main window is
+// drawn from its record at once, the WebAssembly that start.js compiled is
+// instantiated, and the program takes the window over once it is ready.
 'use strict';
+
+drawFirstWindow(geomiraFirstWindow);
 
 var Module = {
   instantiateWasm(imports, receive) {
@@ -11,7 +14,7 @@ var Module = {
     return {};
   },
   onRuntimeInitialized() {
-    call('start');
+    startProgram();
     // Once the main window is on the screen: the page is kept for the next visit with the network
     // off, and the other windows' faces load now, not at their first opening.
     requestAnimationFrame(() => setTimeout(() => {

@@ -8,9 +8,12 @@ const desk = () => document.getElementById('desk');
 const windows = new Map(); // by the number the program gives each window it opens
 
 // The program runs one thing at a time: while a handler waits for a message's OK,
-// the user's other actions and the timers' ticks wait their turn behind it.
+// the user's other actions and the timers' ticks wait their turn behind it. Until the
+// program has started, what the user does on the main window drawn before it waits too.
 let behind = null;
+let early = [];
 function call(entry, ...args) {
+  if (early) return new Promise((resolve) => early.push(() => resolve(call(entry, ...args))));
   const run = () => Module[entry](...args);
   if (!behind) {
     const result = run();
@@ -219,6 +222,13 @@ function showControl(id, win, state) {
 // The program gives a window's design, and each change of a control's state, as JSON.
 const geomiraPage = {
   openWindow(id, json) {
+    // The main window drawn before the program started is the program's own, if it is the same.
+    const drawn = windows.get(id);
+    if (drawn?.json === json) return;
+    if (drawn) {
+      drawn.element.remove();
+      windows.delete(id);
+    }
     const design = JSON.parse(json);
     const element = document.createElement('div');
     element.className = 'window';
@@ -233,7 +243,7 @@ const geomiraPage = {
     element.setAttribute('aria-label', design.accessibleName);
     // Laid out, so that labels can fit their texts, but not seen until the program shows it.
     element.classList.add('unshown');
-    const win = { design, element, controls: new Map(), timers: new Map(), menuBar: null };
+    const win = { json, design, element, controls: new Map(), timers: new Map(), menuBar: null };
     // A window without a border has no title bar to show, but keeps its caption, as on the desktop.
     const bar = document.createElement('div');
     bar.className = 'titlebar';
@@ -278,11 +288,8 @@ const geomiraPage = {
 
   showWindow(id) {
     const win = windows.get(id);
-    for (const [other, shown] of windows) shown.element.inert = other !== id;
-    win.element.classList.remove('unshown');
-    fit(win);
-    if (windows.size > 1) history.pushState({ window: id }, '');
-    focusFirst(win.element);
+    if (win.element.hasAttribute('aria-busy')) win.element.removeAttribute('aria-busy');
+    else display(id, win);
     call('activated', id);
   },
 
@@ -317,6 +324,35 @@ const geomiraPage = {
   },
 };
 globalThis.geomiraPage = geomiraPage;
+
+function display(id, win) {
+  for (const [other, shown] of windows) shown.element.inert = other !== id;
+  win.element.classList.remove('unshown');
+  fit(win);
+  if (windows.size > 1) history.pushState({ window: id }, '');
+  focusFirst(win.element);
+}
+
+// The main window as the program showed it when the page was built, on the screen before the
+// program has loaded, and busy until the program shows it as its own.
+function drawFirstWindow(calls) {
+  for (const [name, id, json] of calls) {
+    if (name !== 'showWindow') {
+      geomiraPage[name](id, json);
+      continue;
+    }
+    display(id, windows.get(id));
+    windows.get(id).element.setAttribute('aria-busy', 'true');
+  }
+}
+
+// The program starts and takes over the main window; then come the user's actions on it so far.
+function startProgram() {
+  const waiting = early;
+  early = null;
+  call('start');
+  waiting.forEach((run) => run());
+}
 
 function focusFirst(element) {
   const reachable = [...element.querySelectorAll('input, textarea, button:not(.closebox)')].filter(

@@ -78,7 +78,8 @@ const steps = {
     // The page's clock stands still, so that its timers tick only through `wait`.
     await page.clock.pauseAt((starts += 1) * 3600000);
     await page.goto(url);
-    await page.waitForSelector('#desk > .window:not(.unshown)');
+    // Until the program has taken it over, the main window is busy.
+    await page.waitForSelector('#desk > .window:not(.unshown):not([aria-busy])');
     await inPage(() => scenarioDriver.take());
   },
   async menu(item) {

@@ -25,6 +25,8 @@
   }
   const flush = () => observer.takeRecords().forEach(note);
   addEventListener('DOMContentLoaded', () => {
+    // The main window, drawn by the page's scripts before this.
+    document.querySelectorAll('#desk > .window').forEach((node) => onWindow(node, 'show'));
     observer.observe(document.getElementById('desk'), { childList: true });
     observer.observe(document.getElementById('message'), { attributes: true, attributeFilter: ['open'] });
     observer.observe(document.getElementById('ended'), { attributes: true, attributeFilter: ['hidden'] });

@@ -35,7 +35,7 @@ async function open(options = {}) {
   return { context, page, problems };
 }
 
-const mainShown = (page) => page.waitForSelector('#desk > .window[data-name=frmGeomira]:not(.unshown)');
+const mainShown = (page) => page.waitForSelector('#desk > .window[data-name=frmGeomira]:not(.unshown):not([aria-busy])');
 
 // Each window in turn, chosen from its menu with the mouse and closed with Back.
 async function everyWindow(page, visit) {
@@ -82,6 +82,25 @@ test('every window opens without an error or a refused load, and every control h
     const nameless = nodes.filter((node) => !node.ignored && named.includes(node.role?.value) && !node.name?.value);
     assert.deepEqual(nameless.map((node) => `${node.role.value} ${node.backendDOMNodeId}`), [], name);
   });
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
+test('the main window shows before the program has loaded, and what the user chose there meanwhile is done', within, async () => {
+  const { context, page, problems } = await open();
+  let program;
+  const loaded = new Promise((resolve) => { program = resolve; });
+  await page.route('**/geomira.wasm', async (route) => {
+    await loaded;
+    await route.continue();
+  });
+  await page.goto(site.url);
+  const main = page.locator('#desk > .window[data-name=frmGeomira]:not(.unshown)');
+  assert.equal(await main.getAttribute('aria-busy'), 'true');
+  for (const item of ['mnuMenù', 'mnuCalcola', 'mnuCono']) await page.click(`[data-name="${item}"]`);
+  program();
+  await page.locator('#desk > .window[data-name=frmCono]:not(.unshown)').waitFor();
+  assert.equal(await main.getAttribute('aria-busy'), null);
   assert.deepEqual(problems, []);
   await context.close();
 });
