@@ -156,8 +156,10 @@ function wireControl(id, element, row) {
 function paintGradient(client, design) {
   const canvas = document.createElement('canvas');
   canvas.className = 'gradient';
-  canvas.width = design.width;
+  // One column of pixels, stretched over the width: each band is one colour across.
+  canvas.width = 1;
   canvas.height = design.height;
+  canvas.style.width = `${design.width}px`;
   canvas.setAttribute('aria-hidden', 'true');
   // Bands 1 to 255 of the scale run from bright blue to black; below them the back colour stays.
   const paint = canvas.getContext('2d');
@@ -166,7 +168,7 @@ function paintGradient(client, design) {
     const top = Math.trunc(((band - 1) * design.height) / bands);
     const bottom = Math.trunc((band * design.height) / bands);
     paint.fillStyle = `rgb(0,0,${255 - band})`;
-    paint.fillRect(0, top, design.width, bottom - top);
+    paint.fillRect(0, top, 1, bottom - top);
   }
   client.append(canvas);
 }
