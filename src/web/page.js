@@ -159,7 +159,7 @@ function paintGradient(client, design) {
   // One column of pixels, stretched over the width: each band is one colour across.
   canvas.width = 1;
   canvas.height = design.height;
-  canvas.style.width = `${design.width}px`;
+  Object.assign(canvas.style, { width: `${design.width}px`, height: `${design.height}px` });
   canvas.setAttribute('aria-hidden', 'true');
   // Bands 1 to 255 of the scale run from bright blue to black; below them the back colour stays.
   const paint = canvas.getContext('2d');

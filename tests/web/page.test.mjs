@@ -164,6 +164,11 @@ for (const scale of [1, 2]) {
     const shots = process.env.GEOMIRA_SHOTS && `${process.env.GEOMIRA_SHOTS}/${scale}x`;
     if (shots) await mkdir(shots, { recursive: true });
     await page.goto(site.url);
+    await mainShown(page);
+    // The main window's gradient covers its client from top to bottom.
+    const covered = await page.locator('#desk > .window[data-name=frmGeomira] .client').evaluate((client) => [
+      client, client.querySelector('.gradient')].map((element) => element.getBoundingClientRect()).map(({ width, height }) => [width, height]));
+    assert.deepEqual(covered[1], covered[0]);
     await everyWindow(page, async (name, win) => {
       const client = win.locator('.client');
       const size = await client.evaluate((element) => [element.style.width, element.style.height].map(parseFloat));
