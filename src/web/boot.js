@@ -20,15 +20,22 @@ var Module = {
   onRuntimeInitialized() {
     startProgram();
     // Once the main window is on the screen: the page is kept for the next visit with the network
-    // off, and the other windows' faces load now, not at their first opening.
+    // off, the other windows' faces load now, not at their first opening, and so does their code,
+    // one window at a time while the page is idle.
     requestAnimationFrame(() => setTimeout(() => {
       if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
       document.fonts.forEach((face) => face.load().catch(() => {}));
+      prepareWindows(0);
     }));
   },
   onAbort() {
     failed('il programma si è interrotto');
   },
 };
+
+const whenIdle = globalThis.requestIdleCallback ?? ((run) => setTimeout(run, 50));
+function prepareWindows(index) {
+  whenIdle(() => then(call('prepare', index), (more) => more && prepareWindows(index + 1)));
+}
 
 document.querySelector('#ended button').addEventListener('click', () => location.reload());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's way into the program: the user's actions on a window, by its
 // number and the control's name, through the same entry points as the desktop.
+#include "catalog.h"
+#include "controlstate.h"
 #include "form.h"
 #include "webplatform.h"
 
@@ -93,6 +95,18 @@ void closeBox(int id)
         form->closeBox();
     program().deleteClosed();
 }
+
+// The window at this place of the program's list is made, with its design for the page, and
+// thrown away: its code is then compiled before the user first opens it. False past the end.
+bool prepare(int index)
+{
+    const std::vector<std::string_view> names = windowNames();
+    if (index < 0 || index >= static_cast<int>(names.size()))
+        return false;
+    if (const std::unique_ptr<Form> form = createWindow(names[index], program()))
+        windowDesign(*form);
+    return true;
+}
 } // namespace
 
 EMSCRIPTEN_BINDINGS(geomira)
@@ -107,4 +121,5 @@ EMSCRIPTEN_BINDINGS(geomira)
     emscripten::function("backgroundMouseMove", &backgroundMouseMove);
     emscripten::function("activated", &activated);
     emscripten::function("closeBox", &closeBox);
+    emscripten::function("prepare", &prepare);
 }
