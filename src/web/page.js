@@ -366,6 +366,9 @@ function focusFirst(element) {
 }
 
 addEventListener('resize', () => windows.forEach(fit));
+// A face that arrives after the labels that it writes were fitted changes their widths.
+document.fonts.addEventListener('loadingdone', () => windows.forEach((win) => fitLabels(
+  [...win.controls.values()].filter(({ row, element }) => row.kind === 'label' && element).map(({ row, element }) => [element, row]))));
 // Back closes the open child window, as its close box would, instead of leaving the page.
 // A child that closes itself takes its step of the history with it, so Back is not lost on it.
 addEventListener('popstate', () => {

@@ -105,6 +105,29 @@ test('the main window shows before the program has loaded, and what the user cho
   await context.close();
 });
 
+test('labels fitted before their face arrived are fitted again when it does', within, async () => {
+  const { context, page } = await open();
+  let arrive;
+  const arrived = new Promise((resolve) => { arrive = resolve; });
+  await page.route('**/LiberationSans-Regular.woff2', async (route) => {
+    await arrived;
+    await route.continue();
+  });
+  const fitted = () => page.locator('.window[data-name=frmCono] .label').evaluateAll((labels) => labels.map((label) => (
+    `${label.dataset.name} ${label.className} ${label.style.getPropertyValue('--condense')} ${label.style.fontSize}`)));
+  await page.goto(site.url, { waitUntil: 'commit' });
+  await openCone(page);
+  await page.locator('.window[data-name=frmCono]:not(.unshown)').waitFor();
+  arrive();
+  await page.evaluate(() => document.fonts.ready);
+  const late = await fitted();
+  await page.reload();
+  await openCone(page);
+  await page.locator('.window[data-name=frmCono]:not(.unshown)').waitFor();
+  assert.deepEqual(late, await fitted());
+  await context.close();
+});
+
 test('the message box is an alert with the focus on OK, which Escape answers too', within, async () => {
   const { context, page } = await open();
   await page.goto(site.url);
