@@ -83,6 +83,7 @@ const char *alignName(Align align)
     return "left";
 }
 
+// Each kind of control gets the properties that its element shows.
 JsonObject stateOf(const Control &control)
 {
     JsonObject state;
@@ -90,13 +91,30 @@ JsonObject stateOf(const Control &control)
     state.add("text", control.text());
     state.add("visible", control.isVisible());
     state.add("enabled", control.isEnabled());
+    state.add("top", twipsToPixels(control.topTwips()));
+    switch (control.design().kind()) {
+    case Kind::Shape:
+        state.add("fillStyle", fillName(control.fillStyle()));
+        [[fallthrough]];
+    case Kind::Line:
+        state.add("borderColor", control.borderColor());
+        state.add("borderWidth", control.borderWidth());
+        [[fallthrough]];
+    case Kind::Image:
+    case Kind::Timer:
+    case Kind::Menu:
+        return state;
+    case Kind::TabControl:
+        state.add("currentPage", control.currentPage());
+        break;
+    case Kind::Label:
+    case Kind::TextBox:
+    case Kind::CommandButton:
+    case Kind::Frame:
+        break;
+    }
     state.add("fore", control.foreColor());
     state.add("back", control.backColor());
-    state.add("borderColor", control.borderColor());
-    state.add("borderWidth", control.borderWidth());
-    state.add("fillStyle", fillName(control.fillStyle()));
-    state.add("top", twipsToPixels(control.topTwips()));
-    state.add("currentPage", control.currentPage());
     return state;
 }
 
