@@ -212,11 +212,19 @@ for (const scale of [1, 2]) {
   });
 }
 
-test('a page that cannot load its program says so in Italian', within, async () => {
-  const { context, page } = await open();
-  await page.route('**/geomira.wasm', (route) => route.fulfill({ status: 404 }));
-  await page.goto(site.url);
-  await page.getByRole('alert').waitFor();
-  assert.match(await page.getByRole('alert').textContent(), /^Geomira non può partire/);
-  await context.close();
-});
+// A page that cannot start says why, the first reason it met, in Italian.
+const failures = {
+  'its program is missing': [(page) => page.route('**/geomira.wasm', (route) => route.fulfill({ status: 404 })), 'il file geomira.wasm manca'],
+  'the browser runs no WebAssembly': [(page) => page.addInitScript(() => delete globalThis.WebAssembly), 'questo browser non esegue WebAssembly'],
+};
+for (const [failure, [make, reason]] of Object.entries(failures)) {
+  test(`a page that cannot start because ${failure} says so`, within, async () => {
+    const { context, page } = await open();
+    await make(page);
+    await page.goto(site.url);
+    await page.getByRole('alert').waitFor();
+    assert.match(await page.getByRole('alert').textContent(), new RegExp(`^Geomira non può partire: ${reason}`));
+    assert.equal(await page.locator('#desk > .window').count(), 0);
+    await context.close();
+  });
+}
