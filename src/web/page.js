@@ -201,24 +201,73 @@ function fit(win) {
   win.element.style.top = `${Math.round((innerHeight - win.element.offsetHeight * scale) / 2)}px`;
 }
 
+// The tab page that a control is on ('tabs/page'), also through a frame on it; '' for none.
+function pageOf(win, row) {
+  if (!row.container || row.kind === 'menu' || row.kind === 'timer') return '';
+  const holder = win.controls.get(row.container);
+  return holder.row.kind === 'tabs' ? `${row.container}/${row.page}` : holder.page;
+}
+
+// A window is built with the controls that it shows: those on a tab page that is not shown
+// come after its first frame, or at once when the user turns to their page. Until then they
+// keep the state that the program gave them last.
 function buildControls(id, win) {
   for (const row of win.design.controls) {
-    const control = { row, element: buildControl(row) };
-    win.controls.set(row.name, control);
-    if (control.element) {
-      containerOf(win, row).append(control.element);
-      wireControl(id, control.element, row);
-    }
-    showControl(id, win, row);
+    win.controls.set(row.name, { row, element: null, built: false, state: row, page: pageOf(win, row) });
   }
+  buildReady(id, win);
+}
+
+// Containers come before their controls in the table, so one pass builds a page's frames and
+// tabs with what they hold, and the shown page of tabs built on the way.
+function buildReady(id, win) {
+  win.building = true;
+  fittingLabelsOnce(() => {
+    for (const control of win.controls.values()) {
+      if (control.built || (control.page && !win.allPages && !win.pages.has(control.page))) continue;
+      const { row } = control;
+      control.built = true;
+      control.element = buildControl(row);
+      if (control.element) {
+        containerOf(win, row).append(control.element);
+        wireControl(id, control.element, row);
+      }
+      showControl(id, win, control.state);
+    }
+  });
+  win.building = false;
+}
+
+// The other pages of a window with tabs, once its first frame is on the screen; the window is
+// busy until then.
+function buildRestLater(id, win) {
+  if ([...win.controls.values()].every((control) => control.built)) return;
+  win.element.setAttribute('aria-busy', 'true');
+  const seen = new IntersectionObserver(() => {
+    seen.disconnect();
+    if (windows.get(id) !== win) return;
+    win.allPages = true;
+    buildReady(id, win);
+    win.element.removeAttribute('aria-busy');
+  });
+  seen.observe(win.element);
 }
 
 function showControl(id, win, state) {
   const control = win.controls.get(state.name);
   if (!control) return;
+  control.state = state;
+  if (!control.built) return;
   if (control.row.kind === 'menu') win.menuBar.show(state);
   else if (control.row.kind === 'timer') runTimer(id, win, control.row, state);
   else showState(control.element, control.row, state);
+  if (control.row.kind === 'tabs') showPage(id, win, `${state.name}/${state.currentPage}`);
+}
+
+function showPage(id, win, page) {
+  if (win.pages.has(page)) return;
+  win.pages.add(page);
+  if (!win.building) buildReady(id, win);
 }
 
 // The program gives a window's design, and each change of a control's state, as JSON.
@@ -245,7 +294,7 @@ const geomiraPage = {
     element.setAttribute('aria-label', design.accessibleName);
     // Laid out, so that labels can fit their texts, but not seen until the program shows it.
     element.classList.add('unshown');
-    const win = { json, design, element, controls: new Map(), timers: new Map(), menuBar: null };
+    const win = { json, design, element, controls: new Map(), pages: new Set(), allPages: false, building: false, timers: new Map(), menuBar: null };
     // A window without a border has no title bar to show, but keeps its caption, as on the desktop.
     const bar = document.createElement('div');
     bar.className = 'titlebar';
@@ -279,8 +328,7 @@ const geomiraPage = {
     element.append(win.client);
     desk().append(element);
     windows.set(id, win);
-    // Containers come before their controls in the table.
-    fittingLabelsOnce(() => buildControls(id, win));
+    buildControls(id, win);
   },
 
   mirror(id, json) {
@@ -290,8 +338,13 @@ const geomiraPage = {
 
   showWindow(id) {
     const win = windows.get(id);
-    if (win.element.hasAttribute('aria-busy')) win.element.removeAttribute('aria-busy');
-    else display(id, win);
+    if (win.drawnEarly) {
+      win.drawnEarly = false;
+      win.element.removeAttribute('aria-busy');
+    } else {
+      display(id, win);
+      buildRestLater(id, win);
+    }
     call('activated', id);
   },
 
@@ -343,8 +396,10 @@ function drawFirstWindow(calls) {
       geomiraPage[name](id, json);
       continue;
     }
-    display(id, windows.get(id));
-    windows.get(id).element.setAttribute('aria-busy', 'true');
+    const win = windows.get(id);
+    display(id, win);
+    win.drawnEarly = true;
+    win.element.setAttribute('aria-busy', 'true');
   }
 }
 
@@ -368,7 +423,7 @@ function focusFirst(element) {
 addEventListener('resize', () => windows.forEach(fit));
 // A face that arrives after the labels that it writes were fitted changes their widths.
 document.fonts.addEventListener('loadingdone', () => windows.forEach((win) => fitLabels(
-  [...win.controls.values()].filter(({ row, element }) => row.kind === 'label' && element).map(({ row, element }) => [element, row]))));
+  [...win.controls.values()].filter(({ row, built }) => row.kind === 'label' && built).map(({ row, element }) => [element, row]))));
 // Back closes the open child window, as its close box would, instead of leaving the page.
 // A child that closes itself takes its step of the history with it, so Back is not lost on it.
 addEventListener('popstate', () => {

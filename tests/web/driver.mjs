@@ -40,6 +40,8 @@ async function settle() {
     await page.keyboard.press('Enter');
   }
   await page.mouse.move(0, 0);
+  // A window with tabs builds its other pages once it is on the screen.
+  await page.waitForFunction(() => !document.querySelector('#desk > .window[aria-busy]'));
 }
 
 // The key that types the character code into the focused box.

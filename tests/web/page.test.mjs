@@ -105,6 +105,23 @@ test('the main window shows before the program has loaded, and what the user cho
   await context.close();
 });
 
+test('a window with tabs shows its first page at once, and a page turned to before the rest is built shows too', within, async () => {
+  const { context, page, problems } = await open();
+  await page.goto(site.url);
+  await mainShown(page);
+  const seen = await page.evaluate(() => {
+    document.querySelector('[data-name="mnuFori"]').click();
+    const win = document.querySelector('#desk > .window[data-name=frmFori]');
+    const before = [win.hasAttribute('aria-busy'), win.querySelector('[data-name=Text1]').checkVisibility(), !win.querySelector('[data-name=Text3]')];
+    win.querySelectorAll('[role=tab]')[2].click();
+    return [...before, win.querySelector('[data-name=Text3]')?.checkVisibility() ?? false];
+  });
+  assert.deepEqual(seen, [true, true, true, true]);
+  await page.waitForSelector('#desk > .window[data-name=frmFori]:not([aria-busy]) [data-name=Text9]', { state: 'attached' });
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
 test('labels fitted before their face arrived are fitted again when it does', within, async () => {
   const { context, page } = await open();
   let arrive;
