@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start, in geomira.js after the view's scripts: the main window is
-// drawn from its record at once; then the program's WebAssembly is fetched and
-// compiled, and the program takes the window over once it is ready.
+// drawn from its record at once; once it is on the screen the program's WebAssembly
+// is fetched and compiled, and the program takes the window over when it is ready.
 'use strict';
 
 let geomiraProgram = null;
 if (typeof WebAssembly === 'object') {
   drawFirstWindow(geomiraFirstWindow);
-  geomiraProgram = WebAssembly.compileStreaming(fetch('geomira.wasm'));
+  geomiraProgram = afterFirstFrame(document.querySelector('#desk > .window'))
+    .then(() => WebAssembly.compileStreaming(fetch('geomira.wasm')));
 }
 
 var Module = {

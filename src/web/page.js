@@ -238,19 +238,29 @@ function buildReady(id, win) {
   win.building = false;
 }
 
+// Once the element is on the screen: an intersection observer hears of it after the frame
+// that first laid it out.
+function afterFirstFrame(element) {
+  return new Promise((resolve) => {
+    const seen = new IntersectionObserver(() => {
+      seen.disconnect();
+      resolve();
+    });
+    seen.observe(element);
+  });
+}
+
 // The other pages of a window with tabs, once its first frame is on the screen; the window is
 // busy until then.
 function buildRestLater(id, win) {
   if ([...win.controls.values()].every((control) => control.built)) return;
   win.element.setAttribute('aria-busy', 'true');
-  const seen = new IntersectionObserver(() => {
-    seen.disconnect();
+  afterFirstFrame(win.element).then(() => {
     if (windows.get(id) !== win) return;
     win.allPages = true;
     buildReady(id, win);
     win.element.removeAttribute('aria-busy');
   });
-  seen.observe(win.element);
 }
 
 function showControl(id, win, state) {
