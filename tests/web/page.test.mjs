@@ -37,19 +37,37 @@ async function open(options = {}) {
 
 const mainShown = (page) => page.waitForSelector('#desk > .window[data-name=frmGeomira]:not(.unshown):not([aria-busy])');
 
+const shownWindow = (page, name) => page.locator(`#desk > .window[data-name=${name}]:not(.unshown)`);
+
+// A menu item chosen with the mouse, through the menus that hold it.
+async function choose(page, item) {
+  const chain = await page.evaluate((item) => {
+    const path = [item];
+    for (let menu = document.querySelector(`[data-name="${item}"]`).closest('.menu'); menu; menu = menu.parentElement.closest('.menu')) {
+      path.unshift(menu.previousElementSibling.dataset.name);
+    }
+    return path;
+  }, item);
+  for (const step of chain) await page.click(`.menubar [data-name="${step}"]`);
+}
+
+// The files that the pattern matches are held back until the function returned is called.
+async function holdBack(page, pattern) {
+  let release;
+  const released = new Promise((resolve) => { release = resolve; });
+  await page.route(pattern, async (route) => {
+    await released;
+    await route.continue();
+  });
+  return release;
+}
+
 // Each window in turn, chosen from its menu with the mouse and closed with Back.
 async function everyWindow(page, visit) {
   await mainShown(page);
   for (const [name, item] of Object.entries(menuItems)) {
-    const chain = await page.evaluate((item) => {
-      const path = [item];
-      for (let menu = document.querySelector(`[data-name="${item}"]`).closest('.menu'); menu; menu = menu.parentElement.closest('.menu')) {
-        path.unshift(menu.previousElementSibling.dataset.name);
-      }
-      return path;
-    }, item);
-    for (const step of chain) await page.click(`.menubar [data-name="${step}"]`);
-    const win = page.locator(`#desk > .window[data-name=${name}]:not(.unshown)`);
+    await choose(page, item);
+    const win = shownWindow(page, name);
     await win.waitFor();
     await visit(name, win);
     await page.goBack({ waitUntil: 'commit' });
@@ -59,7 +77,8 @@ async function everyWindow(page, visit) {
 
 async function openCone(page) {
   await mainShown(page);
-  for (const item of ['mnuMenù', 'mnuCalcola', 'mnuCono']) await page.click(`[data-name="${item}"]`);
+  await choose(page, 'mnuCono');
+  await shownWindow(page, 'frmCono').waitFor();
 }
 
 test('after one visit the page starts with the network off', within, async () => {
@@ -88,18 +107,13 @@ test('every window opens without an error or a refused load, and every control h
 
 test('the main window shows before the program has loaded, and what the user chose there meanwhile is done', within, async () => {
   const { context, page, problems } = await open();
-  let program;
-  const loaded = new Promise((resolve) => { program = resolve; });
-  await page.route('**/geomira.wasm', async (route) => {
-    await loaded;
-    await route.continue();
-  });
+  const program = await holdBack(page, '**/geomira.wasm');
   await page.goto(site.url);
-  const main = page.locator('#desk > .window[data-name=frmGeomira]:not(.unshown)');
+  const main = shownWindow(page, 'frmGeomira');
   assert.equal(await main.getAttribute('aria-busy'), 'true');
-  for (const item of ['mnuMenù', 'mnuCalcola', 'mnuCono']) await page.click(`[data-name="${item}"]`);
+  await choose(page, 'mnuCono');
   program();
-  await page.locator('#desk > .window[data-name=frmCono]:not(.unshown)').waitFor();
+  await shownWindow(page, 'frmCono').waitFor();
   assert.equal(await main.getAttribute('aria-busy'), null);
   assert.deepEqual(problems, []);
   await context.close();
@@ -124,23 +138,16 @@ test('a window with tabs shows its first page at once, and a page turned to befo
 
 test('labels fitted before their face arrived are fitted again when it does', within, async () => {
   const { context, page } = await open();
-  let arrive;
-  const arrived = new Promise((resolve) => { arrive = resolve; });
-  await page.route('**/LiberationSans-Regular.woff2', async (route) => {
-    await arrived;
-    await route.continue();
-  });
+  const arrive = await holdBack(page, '**/LiberationSans-Regular.woff2');
   const fitted = () => page.locator('.window[data-name=frmCono] .label').evaluateAll((labels) => labels.map((label) => (
     `${label.dataset.name} ${label.className} ${label.style.getPropertyValue('--condense')} ${label.style.fontSize}`)));
   await page.goto(site.url, { waitUntil: 'commit' });
   await openCone(page);
-  await page.locator('.window[data-name=frmCono]:not(.unshown)').waitFor();
   arrive();
   await page.evaluate(() => document.fonts.ready);
   const late = await fitted();
   await page.reload();
   await openCone(page);
-  await page.locator('.window[data-name=frmCono]:not(.unshown)').waitFor();
   assert.deepEqual(late, await fitted());
   await context.close();
 });
