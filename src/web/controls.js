@@ -252,8 +252,8 @@ function showText(element, row, text) {
 
 // As on the desktop, a label less than two lines high holds one line of text, condensed by at
 // most a fifth to fit its width; a taller one wraps its words. A number too long for its label
-// shrinks, a result down to 7 points and the copy of a typed value to 5.5, then the copy ends
-// in an ellipsis. The labels of a window being built are fitted together, in one layout. A
+// shrinks, a result down to 7 points and the copy of a typed value to 5.5; then the copy ends
+// in an ellipsis, and a result grows to the right over free space. The labels of a window being built are fitted together, in one layout. A
 // label off the screen (on a hidden page, or hidden itself) is fitted once it shows.
 let unfitted = null;
 const unseen = new Map();
@@ -306,13 +306,39 @@ function fitLabels(labels) {
     if (element.childElementCount === 0) element.replaceChildren(Object.assign(document.createElement('span'), { textContent: element.textContent }));
   });
   for (const [element, row] of seen.filter(isNumber)) {
-    const floor = row.role === 'result' ? 7 : 5.5;
-    for (let points = row.font.points; element.scrollWidth > element.clientWidth && points > floor;) {
-      points = Math.max(floor, points - 0.25);
-      element.style.fontSize = `${points}pt`;
-    }
+    element.style.width = `${row.width}px`;
+    shrink(element, row.font.points, row.role === 'result' ? 7 : 5.5);
     if (row.role === 'echo') element.title = element.scrollWidth > element.clientWidth ? element.textContent : '';
+    if (row.role !== 'result' || element.scrollWidth <= element.clientWidth) continue;
+    // A number cut at the edge reads as another number: a result still too long grows, then
+    // shrinks as far as it must, and takes its own box again when it is short.
+    const wanted = element.scrollWidth + element.offsetWidth - element.clientWidth;
+    element.style.width = `${Math.max(row.width, Math.min(wanted, freeRight(element) - row.left + 1))}px`;
+    shrink(element, 7, 1);
   }
+}
+
+function shrink(element, from, floor) {
+  for (let points = from; element.scrollWidth > element.clientWidth && points > floor;) {
+    points = Math.max(floor, points - 0.25);
+    element.style.fontSize = `${points}pt`;
+  }
+}
+
+// The rightmost column a result may grow to: its container's edge, or the nearest control
+// to the right of its own box on any of its lines, shown or not.
+function freeRight(element) {
+  const place = (control, side) => parseFloat(control.style[side] || control.getAttribute(side) || 0);
+  const [left, top] = [place(element, 'left'), place(element, 'top')];
+  const [right, bottom] = [left + place(element, 'width') - 1, top + place(element, 'height') - 1];
+  let free = element.parentElement.clientWidth - 1;
+  for (const other of element.parentElement.children) {
+    const [otherLeft, otherTop] = [place(other, 'left'), place(other, 'top')];
+    if (other !== element && otherLeft > right && otherTop <= bottom && otherTop + place(other, 'height') - 1 >= top) {
+      free = Math.min(free, otherLeft - 1);
+    }
+  }
+  return Math.max(free, right);
 }
 
 function fitShownLabels() {

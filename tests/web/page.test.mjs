@@ -236,6 +236,50 @@ for (const scale of [1, 2]) {
   });
 }
 
+// The longest text a number is written with shows whole in every result, on every page: the
+// label shrinks, but keeps a legible size by growing to the right over free space, and takes its
+// own box again for a short number. Its place stays the model's. A chord's dimension line crosses
+// the right of four of the holes' results: they keep room for the widest spacing.
+test('the longest number shows whole in every result, at a legible size', within, async () => {
+  const { context, page, problems } = await open();
+  await page.goto(site.url);
+  let grown = 0;
+  await everyWindow(page, async (name, win) => {
+    await page.locator(`#desk > .window[data-name=${name}]:not([aria-busy])`).waitFor();
+    const seen = await win.evaluate((element) => {
+      const [id, shown] = [...windows].find(([, open]) => open.element === element);
+      const crossed = element.dataset.name === 'frmFori' ? ['Label27', 'Label28', 'Label31', 'Label32'] : [];
+      const show = (name, text) => geomiraPage.mirror(id, JSON.stringify({ ...shown.controls.get(name).state, text }));
+      const faults = [];
+      let widened = 0;
+      const tabs = [...element.querySelectorAll('[role=tab]')];
+      for (const tab of tabs.length ? tabs : [null]) {
+        tab?.click();
+        for (const { row, element: label } of shown.controls.values()) {
+          if (row.role !== 'result' || !label.getClientRects().length) continue;
+          const place = () => [label.offsetLeft, label.offsetTop, label.offsetHeight].join();
+          const placed = place();
+          for (const text of ['-1,79769313486232E+308', crossed.includes(row.name) ? '86602999999999,9' : '-1,79769313486232E+308']) {
+            show(row.name, text);
+            if (label.scrollWidth > label.clientWidth) faults.push(`${row.name} cuts ${text}`);
+            if (place() !== placed) faults.push(`${row.name} moved`);
+          }
+          if (parseFloat(label.style.fontSize) < 7) faults.push(`${row.name} at ${label.style.fontSize}`);
+          widened += label.offsetWidth > row.width;
+          show(row.name, '2');
+          if (label.offsetWidth !== row.width) faults.push(`${row.name} kept its growth`);
+        }
+      }
+      return { faults, widened };
+    });
+    assert.deepEqual(seen.faults, [], name);
+    grown += seen.widened;
+  });
+  assert.ok(grown > 0);
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
 // A page that cannot start says why, the first reason it met, in Italian.
 const failures = {
   'its program is missing': [(page) => page.route('**/geomira.wasm', (route) => route.fulfill({ status: 404 })), 'il file geomira.wasm manca'],
