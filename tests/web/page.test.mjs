@@ -236,6 +236,30 @@ for (const scale of [1, 2]) {
   });
 }
 
+// Printed, a window is its client alone, at its own size even where the screen scales it down;
+// the page is as it was once the browser's print dialog returns.
+test('Stampa prints the window\'s client alone, at its size', within, async () => {
+  const { context, page, problems } = await open({ viewport: { width: 480, height: 360 } });
+  await page.addInitScript(() => {
+    window.print = () => {
+      const client = document.querySelector('.client.printed');
+      const others = [...document.querySelectorAll('body *')].filter((element) => element.getClientRects().length
+        && !element.contains(client) && !client.contains(element)).map((element) => element.dataset.name ?? element.className);
+      window.printed = { others, width: client.getBoundingClientRect().width, design: parseFloat(client.style.width) };
+    };
+  });
+  await page.goto(site.url);
+  await openCone(page);
+  await page.emulateMedia({ media: 'print' });
+  await page.click('[data-name=cmdStampa]');
+  const { others, width, design } = await page.evaluate(() => window.printed);
+  assert.deepEqual(others, []);
+  assert.equal(width, design);
+  assert.equal(await page.locator('body.printing, .printed').count(), 0);
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
 // The longest text a number is written with shows whole in every result, on every page: the
 // label shrinks, but keeps a legible size by growing to the right over free space, and takes its
 // own box again for a short number. Its place stays the model's. A chord's dimension line crosses
