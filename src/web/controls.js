@@ -253,8 +253,9 @@ function showText(element, row, text) {
 // As on the desktop, a label less than two lines high holds one line of text, condensed by at
 // most a fifth to fit its width; a taller one wraps its words. A number too long for its label
 // shrinks, a result down to 7 points and the copy of a typed value to 5.5; then the copy ends
-// in an ellipsis, and a result grows to the right over free space. The labels of a window being built are fitted together, in one layout. A
-// label off the screen (on a hidden page, or hidden itself) is fitted once it shows.
+// in an ellipsis, and a result grows to the right over free space. The labels of a window being
+// built are fitted together, in one layout. A label off the screen (on a hidden page, or hidden
+// itself) is fitted once it shows.
 let unfitted = null;
 const unseen = new Map();
 
@@ -314,7 +315,7 @@ function fitLabels(labels) {
     // shrinks as far as it must, and takes its own box again when it is short.
     const wanted = element.scrollWidth + element.offsetWidth - element.clientWidth;
     element.style.width = `${Math.max(row.width, Math.min(wanted, freeRight(element) - row.left + 1))}px`;
-    shrink(element, 7, 1);
+    shrink(element, parseFloat(element.style.fontSize), 1);
   }
 }
 
