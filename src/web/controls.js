@@ -314,7 +314,7 @@ function fitLabels(labels) {
     // A number cut at the edge reads as another number: a result still too long grows, then
     // shrinks as far as it must, and takes its own box again when it is short.
     const wanted = element.scrollWidth + element.offsetWidth - element.clientWidth;
-    element.style.width = `${Math.max(row.width, Math.min(wanted, freeRight(element) - row.left + 1))}px`;
+    element.style.width = `${Math.max(row.width, Math.min(wanted, freeRight(element, row) - row.left + 1))}px`;
     shrink(element, parseFloat(element.style.fontSize), 1);
   }
 }
@@ -328,10 +328,10 @@ function shrink(element, from, floor) {
 
 // The rightmost column a result may grow to: its container's edge, or the nearest control
 // to the right of its own box on any of its lines, shown or not.
-function freeRight(element) {
+function freeRight(element, row) {
   const place = (control, side) => parseFloat(control.style[side] || control.getAttribute(side) || 0);
-  const [left, top] = [place(element, 'left'), place(element, 'top')];
-  const [right, bottom] = [left + place(element, 'width') - 1, top + place(element, 'height') - 1];
+  const top = place(element, 'top');
+  const [right, bottom] = [row.left + row.width - 1, top + row.height - 1];
   let free = element.parentElement.clientWidth - 1;
   for (const other of element.parentElement.children) {
     const [otherLeft, otherTop] = [place(other, 'left'), place(other, 'top')];
