@@ -83,23 +83,16 @@ function wireControl(id, element, row) {
 }
 
 function paintGradient(client, design) {
-  const canvas = document.createElement('canvas');
-  canvas.className = 'gradient';
-  // One column of pixels, stretched over the width: each band is one colour across.
-  canvas.width = 1;
-  canvas.height = design.height;
-  Object.assign(canvas.style, { width: `${design.width}px`, height: `${design.height}px` });
-  canvas.setAttribute('aria-hidden', 'true');
-  // Bands 1 to 255 of the scale run from bright blue to black; below them the back colour stays.
-  const paint = canvas.getContext('2d');
-  const bands = design.scaleHeight;
-  for (let band = 1; band <= 255; ++band) {
-    const top = Math.trunc(((band - 1) * design.height) / bands);
-    const bottom = Math.trunc((band * design.height) / bands);
-    paint.fillStyle = `rgb(0,0,${255 - band})`;
-    paint.fillRect(0, top, 1, bottom - top);
-  }
-  client.append(canvas);
+  const gradient = document.createElement('div');
+  gradient.className = 'gradient';
+  gradient.setAttribute('aria-hidden', 'true');
+  // Bands 1 to 255 of the scale run from bright blue to black, each one colour on whole
+  // pixels; below them the back colour stays.
+  const edge = (band) => Math.trunc((band * design.height) / design.scaleHeight);
+  const bands = Array.from({ length: 255 }, (_, band) => `rgb(0 0 ${254 - band}) ${edge(band)}px ${edge(band + 1)}px`);
+  bands.push(`transparent ${edge(255)}px`);
+  Object.assign(gradient.style, { width: `${design.width}px`, height: `${design.height}px`, backgroundImage: `linear-gradient(${bands})` });
+  client.append(gradient);
 }
 
 // The timers of a window tick while they are enabled, until the window goes.
@@ -328,8 +321,10 @@ function display(id, win) {
 }
 
 // The main window as the program showed it when the page was built, on the screen before the
-// program has loaded, and busy until the program shows it as its own.
+// program has loaded, and busy until the program shows it as its own. It takes the place of
+// its copy in the page's markup, in the same frame.
 function drawFirstWindow(calls) {
+  desk().querySelector('.prerendered')?.remove();
   for (const [name, id, json] of calls) {
     if (name !== 'showWindow') {
       geomiraPage[name](id, json);
