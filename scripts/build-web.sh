@@ -17,6 +17,7 @@ cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DGEOMIRA_C
 cmake --build build/web-build
 rm -rf "$out"
 cmake --install build/web-build --prefix "$out" >/dev/null
+node tools/prerender/prerender.mjs "$out"
 # The service worker keeps every other file, under a name that changes with any of them.
 cd "$out"
 files=$(find . -type f ! -name sw.js | sort)

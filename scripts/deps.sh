@@ -28,11 +28,13 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-l
 TEST_PACKAGES=(libgtest-dev weston qt6-wayland)
 # clang and its sanitizer runtime, for libFuzzer.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# The core on WebAssembly, Node.js to run it, and the font tools and faces of the web edition.
-WEB_PACKAGES=(emscripten nodejs node-acorn fonttools python3-brotli fonts-liberation fonts-comic-neue fonts-urw-base35)
-# Chromium to run the web edition in. Debian 12's nodejs comes without npm, and a
-# Node.js that bundles npm conflicts with Debian's npm package.
-WEB_TEST_PACKAGES=(chromium)
+# The core on WebAssembly, Node.js to run it, the font tools and faces of the web edition,
+# and Chromium, which draws the main window into the page as it is built.
+WEB_PACKAGES=(emscripten nodejs node-acorn fonttools python3-brotli fonts-liberation fonts-comic-neue fonts-urw-base35
+    chromium)
+# npm, for the test driver. Debian 12's nodejs comes without npm, and a Node.js that
+# bundles npm conflicts with Debian's npm package.
+WEB_TEST_PACKAGES=()
 command -v npm >/dev/null || WEB_TEST_PACKAGES+=(npm)
 # Building the Debian package, checking it, and starting it on a virtual display.
 PACKAGE_TEST_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream xvfb xauth xdotool x11-utils x11-apps)

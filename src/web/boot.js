@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start, in geomira.js after the view's scripts: the main window is
-// drawn from its record at once; once it is on the screen the program's WebAssembly
-// is fetched and compiled, and the program takes the window over when it is ready.
+// drawn from its record, once its copy in the page's markup is on the screen, or at
+// once where the screen has no room for the copy; once the window is on the screen the
+// program's WebAssembly is fetched and compiled, and the program takes the window over
+// when it is ready.
 'use strict';
 
 let geomiraProgram = null;
 if (typeof WebAssembly === 'object') {
-  drawFirstWindow(geomiraFirstWindow);
-  geomiraProgram = afterFirstFrame(document.querySelector('#desk > .window'))
+  const copy = document.querySelector('#desk > .prerendered');
+  geomiraProgram = (copy && getComputedStyle(copy).display !== 'none' ? afterFirstFrame(copy) : Promise.resolve())
+    .then(() => {
+      drawFirstWindow(geomiraFirstWindow);
+      return afterFirstFrame(document.querySelector('#desk > .window'));
+    })
     .then(() => WebAssembly.compileStreaming(fetch('geomira.wasm')));
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page itself in Chromium: it starts offline after one visit, loads nothing
 // it may not and logs no error, names every control for a screen reader, shows
-// every window at its size at 1x and 2x, and says so when it cannot start.
+// every window at its size at 1x and 2x, shows the main window from its markup until
+// its scripts draw the same, and says so when it cannot start.
 // GEOMIRA_WEB_EDITION is the folder; GEOMIRA_SHOTS, if set, receives the pictures.
 import assert from 'node:assert/strict';
 import { mkdir } from 'node:fs/promises';
@@ -117,6 +118,38 @@ test('the main window shows before the program has loaded, and what the user cho
   assert.equal(await main.getAttribute('aria-busy'), null);
   assert.deepEqual(problems, []);
   await context.close();
+});
+
+// The copy of the main window in the page's markup shows while the scripts are on their
+// way; the window that they draw in its place is the same to the pixel, also where the
+// screen's width is odd.
+for (const [scale, width, height] of [[1, 1024, 768], [2, 1024, 768], [1, 1001, 601]]) {
+  test(`the main window in the page's markup is the one its scripts draw, at ${scale}x in ${width}×${height}`, within, async () => {
+    const { context, page, problems } = await open({ deviceScaleFactor: scale, viewport: { width, height } });
+    const scripts = await holdBack(page, '**/geomira.js');
+    await page.goto(site.url, { waitUntil: 'commit' });
+    await page.locator('#desk > .prerendered').waitFor();
+    await page.evaluate(() => document.fonts.ready);
+    const copy = await page.screenshot();
+    scripts();
+    await mainShown(page);
+    await page.evaluate(() => document.activeElement.blur());
+    assert.ok(copy.equals(await page.screenshot()));
+    assert.equal(await page.locator('#desk > .window').count(), 1);
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+}
+
+test('the copy stays hidden where the scripts cannot run, or where the window would be scaled down', within, async () => {
+  for (const options of [{ javaScriptEnabled: false }, { viewport: { width: 480, height: 360 } }]) {
+    const { context, page } = await open(options);
+    await holdBack(page, '**/geomira.js');
+    await page.goto(site.url, { waitUntil: 'commit' });
+    await page.locator('#desk > .prerendered').waitFor({ state: 'attached' });
+    assert.equal(await page.locator('#desk > .prerendered').isVisible(), false);
+    await context.close();
+  }
 });
 
 test('a window with tabs shows its first page at once, and a page turned to before the rest is built shows too', within, async () => {
