@@ -113,10 +113,12 @@ function containerOf(win, row) {
   return row.kind !== 'menu' && holder.classList.contains('tabs') ? holder.querySelector(`:scope > [data-page="${row.page}"]`) : holder;
 }
 
+// The room a window keeps around it on the screen, where it is scaled down to fit.
+const windowMargin = 8;
+
 // Scaled down to fit the viewport, never up: a phone shows the whole window.
 function fit(win) {
-  const margin = 8;
-  const scale = Math.min(1, (innerWidth - margin) / win.element.offsetWidth, (innerHeight - margin) / win.element.offsetHeight);
+  const scale = Math.min(1, (innerWidth - windowMargin) / win.element.offsetWidth, (innerHeight - windowMargin) / win.element.offsetHeight);
   win.element.style.setProperty('--scale', Math.max(scale, 0.1));
   // Centred on whole pixels, so that the window's pixels fall on the screen's.
   win.element.style.left = `${Math.round((innerWidth - win.element.offsetWidth * scale) / 2)}px`;

@@ -20,12 +20,12 @@ copy.querySelectorAll('[style]').forEach((element, index) => {
 // What the boxes hold is in their properties; markup keeps it in attributes.
 const boxes = win.querySelectorAll('input, textarea');
 copy.querySelectorAll('input, textarea').forEach((box, index) => {
-  const { checked, value } = boxes[index];
-  if (box.type === 'checkbox' || box.type === 'radio') box.toggleAttribute('checked', checked);
-  else if (box.localName === 'textarea') box.textContent = value;
-  else box.setAttribute('value', value);
+  if (box.localName === 'textarea') box.textContent = boxes[index].value;
+  else box.setAttribute('value', boxes[index].value);
 });
-const json = JSON.stringify({ markup: copy.outerHTML, rules, width: win.offsetWidth, height: win.offsetHeight });
+// The smallest screen that holds the window unscaled, as fit() places it.
+const room = [win.offsetWidth, win.offsetHeight].map((side) => side + windowMargin);
+const json = JSON.stringify({ markup: copy.outerHTML, rules, width: win.offsetWidth, height: win.offsetHeight, room });
 const result = document.createElement('pre');
 result.id = 'prerendered';
 result.textContent = btoa(String.fromCodePoint(...new TextEncoder().encode(json)));

@@ -24,7 +24,7 @@ const dumped = execFileSync('chromium', ['--headless', '--no-sandbox', '--allow-
 rmSync(work, { recursive: true });
 const found = dumped.match(/<pre id="prerendered">([A-Za-z0-9+/=]+)<\/pre>/);
 if (!found) throw new Error('the main window was not drawn in Chromium');
-const { markup, rules, width, height } = JSON.parse(Buffer.from(found[1], 'base64').toString('utf8'));
+const { markup, rules, width, height, room } = JSON.parse(Buffer.from(found[1], 'base64').toString('utf8'));
 
 if (!page.includes('<div id="desk"></div>')) throw new Error('index.html has no empty desk');
 writeFileSync(path.join(folder, 'index.html'), page.replace('<div id="desk"></div>', `<div id="desk">${markup}</div>`));
@@ -35,6 +35,6 @@ appendFileSync(path.join(folder, 'geomira.css'), `
   left: calc((100vw - ${width}px) / 2); top: calc((100vh - ${height}px) / 2);
   left: round((100vw - ${width}px) / 2, 1px); top: round((100vh - ${height}px) / 2, 1px); filter: none;
 }
-@media (scripting: none), (width < ${width + 8}px), (height < ${height + 8}px) { .window.prerendered { display: none; } }
+@media (scripting: none), (width < ${room[0]}px), (height < ${room[1]}px) { .window.prerendered { display: none; } }
 ${rules.join('\n')}
 `);
